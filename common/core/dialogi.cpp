@@ -1,0 +1,22 @@
+#include "common/core/dialogi.h"
+
+namespace common {
+
+void RecordingDialogService::message(Ikona ikona, const std::string& tytul, const std::string& tekst) {
+  wpisy.push_back({ikona, tytul, tekst});
+}
+
+bool RecordingDialogService::askYesNo(const std::string& tytul, const std::string& tekst) {
+  wpisy.push_back({Ikona::Pytanie, tytul, tekst});
+  if (odpowiedzi.empty()) return domyslnaOdpowiedz;
+  bool odpowiedz = odpowiedzi.front();
+  odpowiedzi.pop_front();
+  return odpowiedz;
+}
+
+bool RecordingDialogService::openWithDesktop(const std::string& sciezka) {
+  otwartePliki.push_back(sciezka);
+  return pulpitOtwiera;
+}
+
+}  // namespace common

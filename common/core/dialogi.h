@@ -1,0 +1,54 @@
+// Every message box and question of both programs goes through this
+// interface: the windows show real boxes, the tests record what was asked
+// and answer from a script, so no test ever waits on a modal dialog.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace common {
+
+enum class Ikona { Blad, Informacja, Pytanie };
+
+// Captions used throughout both programs.
+inline constexpr const char* kTytulBledu = "Błąd !!!";
+
+class DialogService {
+ public:
+  virtual ~DialogService() = default;
+  // A box with one OK button.
+  virtual void message(Ikona ikona, const std::string& tytul, const std::string& tekst) = 0;
+  // A Yes/No question with the question icon; true for Yes.
+  virtual bool askYesNo(const std::string& tytul, const std::string& tekst) = 0;
+  // Asks the desktop to open a file (the help); false when it cannot.
+  virtual bool openWithDesktop(const std::string& sciezka) = 0;
+
+  void error(const std::string& tekst) { message(Ikona::Blad, kTytulBledu, tekst); }
+};
+
+// The test implementation: records every box, answers questions from a
+// queue (then with `domyslnaOdpowiedz`), and opens nothing.
+class RecordingDialogService : public DialogService {
+ public:
+  struct Wpis {
+    Ikona ikona;
+    std::string tytul;
+    std::string tekst;
+  };
+
+  void message(Ikona ikona, const std::string& tytul, const std::string& tekst) override;
+  bool askYesNo(const std::string& tytul, const std::string& tekst) override;
+  bool openWithDesktop(const std::string& sciezka) override;
+
+  std::vector<Wpis> wpisy;
+  std::deque<bool> odpowiedzi;
+  bool domyslnaOdpowiedz = false;
+  std::vector<std::string> otwartePliki;
+  bool pulpitOtwiera = true;
+
+  // The text of the last box, or empty.
+  std::string ostatni() const { return wpisy.empty() ? std::string() : wpisy.back().tekst; }
+};
+
+}  // namespace common

@@ -1,0 +1,10 @@
+// Practical limits on what a user or a file may ask of the programs. A
+// count above them is refused with a message that names the limit.
+#pragma once
+
+namespace common {
+
+inline constexpr int kMaksLiczbaWezlow = 1000;
+inline constexpr int kMaksLiczbaElementow = 2000;  // rows of one element table
+
+}  // namespace common

@@ -1,0 +1,100 @@
+// The wizard of the load-flow program: fifteen pages from the welcome page
+// through the counts, the four element tables and the iteration values to
+// the final page with Compute. It decides everything the main window
+// shows (the view) and what else the windows must do after each action
+// (the effects); the window only draws the view.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/core/dialogi.h"
+#include "kreator/core/przypadek.h"
+
+namespace kreator {
+
+inline constexpr const char* kTytulProgramu = "Kreator";
+inline constexpr int kLiczbaLamp = 13;
+inline constexpr int kSzerokoscOkna = 600;
+inline constexpr int kSzerokoscOknaLinii = 650;
+inline constexpr int kSzerokoscOknaTrafo = 900;
+inline constexpr int kWysokoscOkna = 245;
+inline constexpr int kOstatniaStrona = 14;
+
+enum class Lampa { Neutralna, Biezaca, Wykonana };
+enum class Panel { Brak, Linie, Trafo, WEl, WObc };
+enum class Fokus { DaneE, LinieSG, TrafoSG, WElSG, WObcSG, DalejBB, Button1 };
+enum class Okno { TDane, TF_DaneElementow, TF_Schemat, TF_Wynik, TKatalogLini, TKatalogTrafo, TF_Podglad };
+
+// What the main window and the background's button bar show.
+struct Widok {
+  std::string L1;
+  bool daneEWidoczne = false;
+  std::string daneE;
+  Panel panel = Panel::Brak;  // the one grid panel shown, if any
+  bool koniecP = false;
+  int szerokosc = kSzerokoscOkna;
+  int wysokosc = kWysokoscOkna;
+  std::array<Lampa, kLiczbaLamp> lampy{};  // PP1 .. PP13
+  bool wsteczBB = false, nowyBB = false, katalogBB = false;
+  std::string dalejNapis = "&Dalej";
+  bool dalejAktywny = true;
+  bool sbSchemat = false, sbDaneElementow = false, sbZapisz = false;
+};
+
+// What one action asks of the windows besides the new view.
+struct Skutki {
+  std::optional<Fokus> fokus;   // none: the focus stays where it is
+  std::vector<Okno> zamknij;    // windows to hide
+  bool tabele = false;          // a table changed its counts, headers or cells
+};
+
+class Kreator {
+ public:
+  Kreator(Przypadek& przypadek, common::DialogService& dialogi);
+
+  // The screen size decides the width of the transformer page.
+  void ustawEkran(int szerokosc, int wysokosc);
+
+  Skutki FormCreate();
+  // Next with the text now in the entry box.
+  Skutki DalejBBClick(const std::string& daneE);
+  Skutki WsteczBBClick();
+  Skutki NowyBBClick();
+
+  const Widok& widok() const { return widok_; }
+  Widok& widok() { return widok_; }
+  Przypadek& przypadek() { return p_; }
+
+  // Compute on the final page: the configuration check (true accepts) and
+  // the run; until both are given, "&Oblicz" does nothing. `odswiezTeraz`
+  // lets the window repaint the "please wait" text before the run.
+  std::function<bool()> sprawdzKonfiguracje;
+  std::function<void()> obliczRozplyw;
+  std::function<void()> odswiezTeraz;
+
+ private:
+  // Accepts the input of page `krok`; the refusal message, if refused.
+  std::optional<std::string> przyjmij(int krok, const std::string& daneE);
+  void zbuduj(int strona, Skutki& s);
+  void wroc(int strona, Skutki& s);
+  void oblicz(Skutki& s);
+  void dalej(const std::string& daneE, Skutki& s);
+  void pokazPole(int wartosc, Skutki& s);
+  void pokazPole(double wartosc, Skutki& s);
+  void lampy(int wykonana, int biezaca);
+  void ustawRozmiar(int szerokosc);
+
+  Przypadek& p_;
+  common::DialogService& dialogi_;
+  Widok widok_;
+  int ekranSzerokosc_ = 1024;
+};
+
+// The prompt of each page 0..14.
+const std::string& Zacheta(int strona);
+
+}  // namespace kreator
