@@ -249,6 +249,7 @@ void Kreator::zbuduj(int strona, Skutki& s) {
       widok_.daneEWidoczne = false;
       p_.Krok = kOstatniaStrona;
       widok_.dalejNapis = "&Oblicz";
+      s.fokus = Fokus::DalejBB;  // so that Enter computes, not starts over
       break;
     default: break;
   }

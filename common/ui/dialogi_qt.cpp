@@ -1,0 +1,29 @@
+#include "common/ui/dialogi_qt.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include "common/ui/tekst.h"
+
+namespace common {
+
+void QtDialogService::message(Ikona ikona, const std::string& tytul, const std::string& tekst) {
+  QMessageBox box(ikona == Ikona::Blad ? QMessageBox::Critical : QMessageBox::Information, Q(tytul), Q(tekst),
+                  QMessageBox::Ok, rodzic_);
+  box.exec();
+}
+
+bool QtDialogService::askYesNo(const std::string& tytul, const std::string& tekst) {
+  QMessageBox box(QMessageBox::Question, Q(tytul), Q(tekst), QMessageBox::Yes | QMessageBox::No, rodzic_);
+  box.button(QMessageBox::Yes)->setText("&Tak");
+  box.button(QMessageBox::No)->setText("&Nie");
+  return box.exec() == QMessageBox::Yes;
+}
+
+bool QtDialogService::openWithDesktop(const std::string& sciezka) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(sciezka)));
+}
+
+}  // namespace common

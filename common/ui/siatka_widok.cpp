@@ -1,0 +1,211 @@
+#include "common/ui/siatka_widok.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyleOptionHeader>
+
+#include "common/ui/filtr_klawiszy_qt.h"
+#include "common/ui/tekst.h"
+
+namespace common {
+
+namespace {
+constexpr int kWysokoscWiersza = 20;
+constexpr int kMinSzerokoscKolumny = 64;
+
+// Paints the text of cell (0, 0) on the view's corner button, which Qt
+// leaves blank.
+class NarozinkFiltr : public QObject {
+ public:
+  NarozinkFiltr(QAbstractButton* przycisk, const TextGrid& siatka) : QObject(przycisk), siatka_(siatka) {}
+  bool eventFilter(QObject* obiekt, QEvent* e) override {
+    if (e->type() != QEvent::Paint) return false;
+    auto* przycisk = static_cast<QAbstractButton*>(obiekt);
+    QStyleOptionHeader opcja;
+    opcja.initFrom(przycisk);
+    opcja.rect = przycisk->rect();
+    opcja.text = Q(siatka_.cell(0, 0));
+    opcja.textAlignment = Qt::AlignCenter;
+    opcja.position = QStyleOptionHeader::OnlyOneSection;
+    QPainter p(przycisk);
+    przycisk->style()->drawControl(QStyle::CE_Header, &opcja, &p, przycisk);
+    return true;
+  }
+
+ private:
+  const TextGrid& siatka_;
+};
+}  // namespace
+
+// --- model -------------------------------------------------------------
+
+SiatkaModel::SiatkaModel(TextGrid& siatka, QObject* rodzic) : QAbstractTableModel(rodzic), siatka_(siatka) {}
+
+void SiatkaModel::odswiez() {
+  beginResetModel();
+  endResetModel();
+}
+
+int SiatkaModel::rowCount(const QModelIndex&) const { return std::max(0, siatka_.rowCount() - 1); }
+int SiatkaModel::columnCount(const QModelIndex&) const { return std::max(0, siatka_.colCount() - 1); }
+
+QVariant SiatkaModel::data(const QModelIndex& i, int rola) const {
+  if (rola == Qt::DisplayRole || rola == Qt::EditRole) return Q(siatka_.cell(i.column() + 1, i.row() + 1));
+  return {};
+}
+
+bool SiatkaModel::setData(const QModelIndex& i, const QVariant& wartosc, int rola) {
+  if (rola != Qt::EditRole || !i.isValid()) return false;
+  std::string tekst = S(wartosc.toString());
+  if (siatka_.cell(i.column() + 1, i.row() + 1) == tekst) return true;
+  siatka_.setCell(i.column() + 1, i.row() + 1, tekst);
+  emit dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
+  return true;
+}
+
+QVariant SiatkaModel::headerData(int sekcja, Qt::Orientation kierunek, int rola) const {
+  if (rola != Qt::DisplayRole && rola != Qt::ToolTipRole) return {};
+  return kierunek == Qt::Horizontal ? Q(siatka_.cell(sekcja + 1, 0)) : Q(siatka_.cell(0, sekcja + 1));
+}
+
+Qt::ItemFlags SiatkaModel::flags(const QModelIndex& i) const {
+  return QAbstractTableModel::flags(i) | Qt::ItemIsEditable;
+}
+
+// --- cell editor -------------------------------------------------------
+
+EdytorKomorki::EdytorKomorki(SiatkaWidok* widok) : QStyledItemDelegate(widok), widok_(widok) {}
+
+QWidget* EdytorKomorki::createEditor(QWidget* rodzic, const QStyleOptionViewItem& opcje,
+                                     const QModelIndex& indeks) const {
+  QWidget* w = QStyledItemDelegate::createEditor(rodzic, opcje, indeks);
+  if (auto* pole = qobject_cast<QLineEdit*>(w)) {
+    pole->setFrame(false);
+    auto* self = const_cast<EdytorKomorki*>(this);
+    connect(pole, &QLineEdit::textEdited, self, [self, pole] { emit self->commitData(pole); });
+  }
+  return w;
+}
+
+bool EdytorKomorki::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+  auto* edytor = qobject_cast<QWidget*>(obiekt);
+  if (edytor && zdarzenie->type() == QEvent::KeyPress) {
+    auto* e = static_cast<QKeyEvent*>(zdarzenie);
+    switch (e->key()) {
+      case Qt::Key_Return: case Qt::Key_Enter:
+        emit commitData(edytor);
+        emit widok_->enter();
+        return true;
+      case Qt::Key_Escape:
+        emit commitData(edytor);
+        emit widok_->escape();
+        return true;
+      case Qt::Key_Tab: case Qt::Key_Backtab:
+        if (!widok_->tabPrzechodziPoKomorkach()) {
+          // Let the focus leave the grid the ordinary way.
+          emit commitData(edytor);
+          return false;
+        }
+        break;
+      default:
+        if (ZnakOdrzucony(e)) return true;
+    }
+  }
+  return QStyledItemDelegate::eventFilter(obiekt, zdarzenie);
+}
+
+// --- view --------------------------------------------------------------
+
+SiatkaWidok::SiatkaWidok(TextGrid& siatka, QWidget* rodzic) : QTableView(rodzic), model_(siatka) {
+  setModel(&model_);
+  setItemDelegate(new EdytorKomorki(this));
+  setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::AnyKeyPressed |
+                  QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setShowGrid(true);
+  verticalHeader()->setDefaultSectionSize(kWysokoscWiersza);
+  verticalHeader()->setMinimumSectionSize(kWysokoscWiersza);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
+  horizontalHeader()->setHighlightSections(false);
+  verticalHeader()->setHighlightSections(false);
+  if (auto* naroznik = findChild<QAbstractButton*>())
+    naroznik->installEventFilter(new NarozinkFiltr(naroznik, siatka));
+}
+
+void SiatkaWidok::odswiez(int szerokoscKolumny0) {
+  kolumna0_ = szerokoscKolumny0;
+  model_.odswiez();
+  verticalHeader()->setFixedWidth(kolumna0_);
+  rozlozKolumny();
+  if (model_.rowCount() > 0 && model_.columnCount() > 0) setCurrentIndex(model_.index(0, 0));
+}
+
+void SiatkaWidok::rozlozKolumny() {
+  const int kolumny = model_.columnCount();
+  if (kolumny == 0) return;
+  // Share the visible width among the data columns, never below the
+  // ordinary column width; the grid scrolls when they do not fit.
+  int wolne = viewport()->width();
+  int szerokosc = std::max(kMinSzerokoscKolumny, wolne / kolumny);
+  for (int c = 0; c < kolumny; ++c) setColumnWidth(c, szerokosc);
+  // The header row is as high as its longest wrapped header needs.
+  int wysokosc = kWysokoscWiersza;
+  QFontMetrics fm(horizontalHeader()->font());
+  for (int c = 0; c < kolumny; ++c) {
+    QRect r = fm.boundingRect(QRect(0, 0, szerokosc - 8, 1000), Qt::TextWordWrap | Qt::AlignCenter,
+                              Q(model_.siatka().cell(c + 1, 0)));
+    wysokosc = std::max(wysokosc, r.height() + 6);
+  }
+  horizontalHeader()->setFixedHeight(wysokosc);
+}
+
+int SiatkaWidok::poczatekKolumny(int c) const {
+  if (c <= 0) return 0;
+  int x = kolumna0_;
+  for (int i = 0; i < c - 1; ++i) x += columnWidth(i);
+  return x;
+}
+
+int SiatkaWidok::wysokoscNaglowka() const { return horizontalHeader()->height(); }
+
+QWidget* SiatkaWidok::edytor() const { return indexWidget(currentIndex()) ? indexWidget(currentIndex()) : focusWidget(); }
+
+void SiatkaWidok::otworzEdytor() {
+  if (currentIndex().isValid() && state() != EditingState) edit(currentIndex());
+}
+
+void SiatkaWidok::focusInEvent(QFocusEvent* e) {
+  QTableView::focusInEvent(e);
+  if (!currentIndex().isValid() && model_.rowCount() > 0 && model_.columnCount() > 0)
+    setCurrentIndex(model_.index(0, 0));
+  otworzEdytor();
+}
+
+void SiatkaWidok::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    emit enter();
+    return;
+  }
+  if (e->key() == Qt::Key_Escape) {
+    emit escape();
+    return;
+  }
+  if (ZnakOdrzucony(e)) return;
+  QTableView::keyPressEvent(e);
+}
+
+void SiatkaWidok::resizeEvent(QResizeEvent* e) {
+  QTableView::resizeEvent(e);
+  rozlozKolumny();
+}
+
+void SiatkaWidok::currentChanged(const QModelIndex& biezacy, const QModelIndex& poprzedni) {
+  QTableView::currentChanged(biezacy, poprzedni);
+}
+
+}  // namespace common

@@ -1,0 +1,37 @@
+// Kreator: the load-flow teaching program.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/ui/dialogi_qt.h"
+#include "kreator/ui/program.h"
+
+namespace {
+
+// Without any display Qt would abort with a long report; one line says more.
+bool JestEkran() {
+  const char* platforma = std::getenv("QT_QPA_PLATFORM");
+  if (platforma && *platforma) return true;
+  const char* x = std::getenv("DISPLAY");
+  const char* w = std::getenv("WAYLAND_DISPLAY");
+  return (x && *x) || (w && *w);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!JestEkran()) {
+    std::fprintf(stderr, "Kreator: brak ekranu graficznego (DISPLAY nie jest ustawione); uruchom program w sesji graficznej.\n");
+    return 1;
+  }
+  QApplication aplikacja(argc, argv);
+  QApplication::setApplicationName("Kreator");
+  QApplication::setApplicationDisplayName("Kreator");
+  aplikacja.setQuitOnLastWindowClosed(false);  // only the main window's confirmed close ends the program
+
+  common::QtDialogService dialogi;
+  kreator::Program program(dialogi, QApplication::applicationDirPath().toStdString());
+  dialogi.setParent(program.glowna.get());
+  program.pokaz();
+  return aplikacja.exec();
+}

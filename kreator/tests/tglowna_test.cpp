@@ -1,0 +1,177 @@
+// The real main window, offscreen: typing, Enter, Escape, the key filter,
+// refusals and the background's bar.
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QScreen>
+#include <QtTest>
+
+#include "common/core/dialogi.h"
+#include "kreator/ui/program.h"
+
+using namespace kreator;
+
+class TGlownaTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<common::RecordingDialogService> d;
+  std::unique_ptr<Program> program;
+  TGlowna* g = nullptr;
+
+  // Types into the entry box and presses Enter, as a student does.
+  void wpisz(const QString& tekst) {
+    g->DaneE->clear();
+    QTest::keyClicks(g->DaneE, tekst);
+    QTest::keyClick(g->DaneE, Qt::Key_Return);
+  }
+  QLineEdit* edytorKomorki(common::SiatkaWidok* siatka) {
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget()) && siatka->isAncestorOf(QApplication::focusWidget())
+               ? qobject_cast<QLineEdit*>(QApplication::focusWidget())
+               : nullptr;
+  }
+
+ private slots:
+  void init() {
+    d = std::make_unique<common::RecordingDialogService>();
+    program = std::make_unique<Program>(*d, QDir::tempPath().toStdString() + "/brak-pomocy");
+    g = program->glowna.get();
+    program->pokaz();
+    QVERIFY(QTest::qWaitForWindowExposed(g));
+    g->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(g));
+  }
+  void cleanup() {
+    program.reset();
+    d.reset();
+  }
+
+  void enterWalksThePagesAndTheBoxFiltersKeys() {
+    QCOMPARE(g->windowTitle(), QString("Kreator"));
+    QCOMPARE(g->size(), QSize(600, 245));
+    QTest::keyClick(g->DalejBB, Qt::Key_Return);  // a focused button takes Enter as its click
+    QCOMPARE(program->przypadek.Krok, 1);
+    QVERIFY(g->DaneE->isVisible());
+    QCOMPARE(g->L1->text(), QString::fromUtf8("Podaj liczbę węzłów sieci"));
+
+    // Only digits, the comma and Backspace reach the box.
+    QTest::keyClicks(g->DaneE, "-1.a2,5");
+    QCOMPARE(g->DaneE->text(), QString("12,5"));
+    QTest::keyClick(g->DaneE, Qt::Key_Backspace);
+    QCOMPARE(g->DaneE->text(), QString("12,"));
+    QApplication::clipboard()->setText("99");
+    QTest::keyClick(g->DaneE, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(g->DaneE->text(), QString("12,"));
+
+    wpisz("1");
+    QCOMPARE(d->ostatni(), std::string("Podano nieprawidłową liczbę węzłów !!!"));
+    QCOMPARE(d->wpisy.back().tytul, std::string("Błąd !!!"));
+    QCOMPARE(program->przypadek.Krok, 1);
+    QCOMPARE(QApplication::focusWidget(), g->DaneE);
+
+    wpisz("3");
+    QCOMPARE(program->przypadek.Krok, 2);
+    QVERIFY(g->WsteczBB->isVisible());
+    QVERIFY(g->NowyBB->isVisible());
+    QCOMPARE(g->PP[1]->palette().color(QPalette::Window), QColor(66, 113, 214));
+    QCOMPARE(g->PP[2]->palette().color(QPalette::Window), QColor(255, 255, 255));
+  }
+
+  void gridCellsTakeTypingAndEnterPerformsNext() {
+    g->DalejBBClick();
+    wpisz("3");
+    wpisz("2");
+    wpisz("0");
+    QCOMPARE(program->przypadek.Krok, 4);
+    QVERIFY(g->LinieP->isVisible());
+    QCOMPARE(g->size(), QSize(650, 245));
+    QCOMPARE(g->LinieP->width(), 650 - 45);
+    const QRect ekran = g->screen()->geometry();
+    QCOMPARE(g->x(), ekran.x() + (ekran.width() - 650) / 2);
+
+    // The editor of the first cell is open and filtered like the box.
+    QLineEdit* edytor = edytorKomorki(g->LinieSG);
+    QVERIFY(edytor);
+    QTest::keyClicks(edytor, "-1.x");
+    QCOMPARE(program->przypadek.LinieSG.cell(1, 1), std::string("1"));
+    // Enter with empty cells: refused with the grid message, page unchanged.
+    QTest::keyClick(edytor, Qt::Key_Return);
+    QCOMPARE(program->przypadek.Krok, 4);
+    QCOMPARE(d->ostatni(), std::string("Wprowadzone dane są nieprawidłowe lub niekompletne (sprawdź, czy "
+                                       "wszystkie pola zostały wypełnione)!!!"));
+
+    auto& linie = program->przypadek.LinieSG;
+    for (int w = 1; w <= 2; ++w)
+      for (int k = 1; k <= 8; ++k)
+        if (!(w == 1 && k == 1)) linie.setCell(k, w, k == 2 ? "3" : "1");
+    g->LinieSG->setFocus();
+    edytor = edytorKomorki(g->LinieSG);
+    QVERIFY(edytor);
+    QTest::keyClick(edytor, Qt::Key_Return);
+    // No transformers: the transformer page is passed over.
+    QCOMPARE(program->przypadek.Krok, 6);
+    QVERIFY(!g->LinieP->isVisible());
+    QVERIFY(!g->TrafoP->isVisible());
+    QCOMPARE(g->size(), QSize(600, 245));
+    g->WsteczBBClick();
+    QCOMPARE(program->przypadek.Krok, 4);
+    QVERIFY(g->LinieP->isVisible());
+  }
+
+  void escapeAsksBeforeClosingAndStartOverEmpties() {
+    g->DalejBBClick();
+    wpisz("4");
+    d->odpowiedzi = {false};
+    QTest::keyClick(g->DaneE, Qt::Key_Escape);
+    QCOMPARE(d->wpisy.back().tytul, std::string("Koniec"));
+    QVERIFY(g->isVisible());
+    QCOMPARE(program->przypadek.Krok, 2);
+
+    d->odpowiedzi = {true};
+    QTest::mouseClick(g->NowyBB, Qt::LeftButton);
+    QCOMPARE(d->wpisy.back().tekst, std::string("Czy na pewno chcesz rozpocząć od nowa ?"));
+    QCOMPARE(program->przypadek.Krok, 0);
+    QCOMPARE(program->przypadek.LiczbaWezlow, -1);
+    QVERIFY(!g->DaneE->isVisible());
+    QVERIFY(!g->NowyBB->isVisible());
+  }
+
+  void backgroundBarAndHelp() {
+    TF_Tlo* tlo = program->tlo.get();
+    QVERIFY(tlo->isVisible());
+    const QRect ekran = g->screen()->geometry();
+    QCOMPARE(tlo->geometry(), ekran);
+    QCOMPARE(tlo->p_PasekTlo->height(), 41);
+    QCOMPARE(tlo->sb_CloseTlo->x() + tlo->sb_CloseTlo->width(), ekran.width() - 20);
+    QCOMPARE(tlo->sb_Zapisz->x() + tlo->sb_Zapisz->width(), tlo->sb_CloseTlo->x() - 10);
+    QVERIFY(!tlo->sb_Zapisz->isVisible());
+    QVERIFY(!tlo->sb_Schemat->isVisible());
+    // The side picture keeps the proportions 542 : 1830.
+    QCOMPARE(tlo->img_Slop->width(), qRound(ekran.height() * 542.0 / 1830.0));
+    QCOMPARE(tlo->naglowek->width(), ekran.width());
+
+    QTest::mouseClick(tlo->sb_Help, Qt::LeftButton);
+    QVERIFY(d->ostatni().rfind("Nie znaleziono pliku pomocy \"Help.chm\"", 0) == 0);
+
+    d->odpowiedzi = {false};
+    QTest::mouseClick(tlo->sb_CloseTlo, Qt::LeftButton);
+    QCOMPARE(d->wpisy.back().tekst, std::string("Czy na pewno chcesz zakończyć działanie programu ???"));
+    QVERIFY(g->isVisible());
+  }
+
+  void windowsAreCreatedOnceAndHideOnStartOver() {
+    program->podglad->show();
+    program->schemat->show();
+    g->DalejBBClick();
+    wpisz("3");
+    d->odpowiedzi = {true};
+    g->NowyBBClick();
+    QVERIFY(!program->podglad->isVisible());
+    QVERIFY(!program->schemat->isVisible());
+    QCOMPARE(program->podglad->windowTitle(), QString::fromUtf8("Podgląd pliku wynikowego"));
+    QCOMPARE(program->schemat->windowTitle(), QString::fromUtf8("Schemat symulowanego układu"));
+  }
+};
+
+QTEST_MAIN(TGlownaTest)
+#include "tglowna_test.moc"

@@ -1,0 +1,100 @@
+#include "kreator/ui/tf_tlo.h"
+
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "kreator/core/kreator.h"
+#include "kreator/ui/obrazki.h"
+
+namespace kreator {
+
+namespace {
+constexpr int kWysokoscPaska = 41;
+constexpr int kWysokoscNaglowka = 90;
+
+QPushButton* Przycisk(QWidget* rodzic, const char* nazwa, const char* napis) {
+  auto* b = new QPushButton(QString::fromUtf8(napis), rodzic);
+  b->setObjectName(nazwa);
+  b->setFlat(true);
+  b->setFocusPolicy(Qt::NoFocus);
+  b->resize(std::max(100, b->sizeHint().width() + 16), 31);
+  return b;
+}
+}  // namespace
+
+TF_Tlo::TF_Tlo(QWidget* rodzic) : QWidget(rodzic, Qt::Window | Qt::FramelessWindowHint) {
+  setObjectName("TF_Tlo");
+  obrazek_ = ObrazekBoczny();
+
+  img_Slop = new QLabel(this);
+  img_Slop->setObjectName("img_Slop");
+  img_Slop->setScaledContents(true);
+  img_Slop->setPixmap(obrazek_);
+  img_Slop->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  naglowek = new controls::NapisWypukly(QString::fromUtf8("ROZPŁYW MOCY"), this);
+  naglowek->setObjectName("naglowek");
+  naglowek->setPixelSize(64);
+
+  p_PasekTlo = new QWidget(this);
+  p_PasekTlo->setObjectName("p_PasekTlo");
+  p_PasekTlo->setAutoFillBackground(true);
+  sb_Help = Przycisk(p_PasekTlo, "sb_Help", "Pomoc");
+  sb_Schemat = Przycisk(p_PasekTlo, "sb_Schemat", "Schemat układu");
+  sb_DaneElementow = Przycisk(p_PasekTlo, "sb_DaneElementow", "Dane elementów");
+  sb_Zapisz = Przycisk(p_PasekTlo, "sb_Zapisz", "Otrzymane wyniki");
+  sb_CloseTlo = Przycisk(p_PasekTlo, "sb_CloseTlo", "Zamknij");
+  sb_Schemat->hide();
+  sb_DaneElementow->hide();
+  sb_Zapisz->hide();
+}
+
+void TF_Tlo::rozciagnij(const QRect& ekran) {
+  setGeometry(ekran);
+  rozmiesc();
+}
+
+void TF_Tlo::rozmiesc() {
+  const int w = width(), h = height();
+  // The side picture keeps its proportions: width = round(height * 542 / 1830).
+  const int szerokoscObrazka =
+      static_cast<int>(std::lround(h * double(kObrazekBocznySzerokosc) / kObrazekBocznyWysokosc));
+  img_Slop->setGeometry(0, 0, szerokoscObrazka, h);
+  naglowek->setGeometry(0, 10, w, kWysokoscNaglowka);
+  p_PasekTlo->setGeometry(0, h - kWysokoscPaska, w, kWysokoscPaska);
+  const int y = (kWysokoscPaska - sb_Help->height()) / 2;
+  sb_Help->move(10, y);
+  sb_Schemat->move(sb_Help->x() + sb_Help->width() + 10, y);
+  sb_DaneElementow->move(sb_Schemat->x() + sb_Schemat->width() + 10, y);
+  // Close 20 pixels from the right end, the results 10 pixels left of it.
+  sb_CloseTlo->move(w - sb_CloseTlo->width() - 20, y);
+  sb_Zapisz->move(sb_CloseTlo->x() - sb_Zapisz->width() - 10, y);
+}
+
+void TF_Tlo::ustawPrzyciski(const Widok& widok) {
+  sb_Schemat->setVisible(widok.sbSchemat);
+  sb_DaneElementow->setVisible(widok.sbDaneElementow);
+  sb_Zapisz->setVisible(widok.sbZapisz);
+}
+
+void TF_Tlo::mousePressEvent(QMouseEvent* e) {
+  QWidget::mousePressEvent(e);
+  emit klikniete();
+}
+
+void TF_Tlo::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  rozmiesc();
+}
+
+void TF_Tlo::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  QLinearGradient tlo(0, 0, 0, height());
+  tlo.setColorAt(0, QColor(236, 240, 248));
+  tlo.setColorAt(1, QColor(180, 196, 228));
+  p.fillRect(rect(), tlo);
+}
+
+}  // namespace kreator

@@ -1,0 +1,65 @@
+// The main window of the load-flow program: the wizard on screen. It draws
+// the view of kreator::Kreator and passes clicks and keys to it.
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "common/core/dialogi.h"
+#include "common/ui/filtr_klawiszy_qt.h"
+#include "common/ui/siatka_widok.h"
+#include "kreator/core/kreator.h"
+
+namespace kreator {
+
+class TGlowna : public QWidget {
+  Q_OBJECT
+ public:
+  TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodzic = nullptr);
+
+  // Draws the view and carries out the effects of the last action.
+  void pokaz(const Skutki& skutki);
+
+  // Hides one of the other windows; set by the program.
+  std::function<void(Okno)> zamknijOkno;
+  // Called with the view after every action, for the background's bar.
+  std::function<void(const Widok&)> poZmianie;
+  // Called when the main window is shown for the first time.
+  std::function<void()> poPierwszymPokazaniu;
+
+  QLabel* L1;
+  QLineEdit* DaneE;
+  QWidget *LinieP, *TrafoP, *WElP, *WObcP, *KoniecP;
+  common::SiatkaWidok *LinieSG, *TrafoSG, *WElSG, *WObcSG;
+  QPushButton *NowyBB, *KatalogBB, *WsteczBB, *DalejBB, *ZamknijBB, *Button1;
+  QWidget* Panel1;
+  std::array<QFrame*, kLiczbaLamp> PP{};
+
+ public slots:
+  void DalejBBClick();
+  void WsteczBBClick();
+  void NowyBBClick();
+  void ZamknijBBClick();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  QWidget* panelZSiatka(const char* nazwa, common::SiatkaWidok*& siatka, common::TextGrid& tekst);
+  void rozmiesc();
+  void wykonaj(const std::function<Skutki()>& akcja);
+
+  Kreator& kreator_;
+  common::DialogService& dialogi_;
+  common::FiltrKlawiszy filtr_;
+  bool pokazane_ = false;
+};
+
+}  // namespace kreator
