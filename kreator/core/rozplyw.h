@@ -1,0 +1,50 @@
+// The load-flow run: element parameters, the admittance matrix, the node
+// voltages by a Gauss-Seidel iteration, the node currents and powers.
+#pragma once
+
+#include <complex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kreator/core/macierz.h"
+#include "kreator/core/parametry.h"
+#include "kreator/core/przypadek.h"
+
+namespace kreator {
+
+inline constexpr int kMaksLiczbaIteracji = 1000;
+
+enum class TypWezla { BezTypu, Obciazeniowy, Elektrowniany, Bilansujacy };
+
+struct WynikRozplywu {
+  ParametryElementow parametry;
+  WielkosciBazowe baza;
+  MacierzAdmitancji MacierzY;
+  // Per unit of the one base voltage and of MocBazowa; entry k-1 is node k.
+  std::vector<double> URe, UIm;  // NapieciaWezlowe
+  std::vector<double> IRe, IIm;  // PradyWezlowe, I = Y U
+  std::vector<double> SRe, SIm;  // MoceWezlowe, S = U conj(I): the power the node injects
+  std::vector<TypWezla> typy;
+  int iteracje = 0;
+  double ostatniaZmiana = 0;  // largest |U_new - U_old| of the last sweep, per unit
+  bool zbiezny = false;
+  std::string blad;           // why the run failed, when it did
+
+  int N() const { return static_cast<int>(URe.size()); }
+  std::complex<double> U(int wezel) const { return {URe[size_t(wezel - 1)], UIm[size_t(wezel - 1)]}; }
+  double UkV(int wezel) const { return std::abs(U(wezel)) * baza.NapiecieBazowe; }
+  double KatRad(int wezel) const { return std::arg(U(wezel)); }  // atan2, the true angle
+  // The power taken at the node (loads positive), in MW and Mvar.
+  double PMW(int wezel) const { return -SRe[size_t(wezel - 1)] * baza.MocBazowa; }
+  double QMvar(int wezel) const { return -SIm[size_t(wezel - 1)] * baza.MocBazowa; }
+};
+
+// Runs the whole computation on a case that has passed the configuration
+// check. Never throws for numeric reasons: a run that does not converge in
+// 1000 sweeps, or whose numbers stop being finite, comes back with
+// zbiezny == false and the reason in `blad`. A cell that is not a number
+// throws common::BladKonwersji.
+WynikRozplywu ObliczRozplyw(const Przypadek& p);
+
+}  // namespace kreator
