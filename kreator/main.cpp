@@ -2,8 +2,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "common/ui/dialogi_qt.h"
+#include "kreator/core/wsadowy.h"
 #include "kreator/ui/program.h"
 
 namespace {
@@ -20,6 +24,8 @@ bool JestEkran() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> argumenty(argv + 1, argv + argc);
+  if (kreator::TrybWsadowy(argumenty)) return kreator::UruchomWsadowo(argumenty, std::cout, std::cerr);
   if (!JestEkran()) {
     std::fprintf(stderr, "Kreator: brak ekranu graficznego (DISPLAY nie jest ustawione); uruchom program w sesji graficznej.\n");
     return 1;

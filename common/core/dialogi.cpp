@@ -20,3 +20,12 @@ bool RecordingDialogService::openWithDesktop(const std::string& sciezka) {
 }
 
 }  // namespace common
+
+namespace common {
+
+void ConsoleDialogService::message(Ikona ikona, const std::string&, const std::string& tekst) {
+  if (ikona == Ikona::Blad) ++bledy;
+  strumien_ << tekst << '\n';
+}
+
+}  // namespace common

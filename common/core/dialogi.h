@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,24 @@ class RecordingDialogService : public DialogService {
 
   // The text of the last box, or empty.
   std::string ostatni() const { return wpisy.empty() ? std::string() : wpisy.back().tekst; }
+};
+
+}  // namespace common
+
+namespace common {
+
+// For the batch mode: every box becomes a line on the error stream, every
+// question is answered No, nothing is opened.
+class ConsoleDialogService : public DialogService {
+ public:
+  explicit ConsoleDialogService(std::ostream& strumien) : strumien_(strumien) {}
+  void message(Ikona ikona, const std::string& tytul, const std::string& tekst) override;
+  bool askYesNo(const std::string&, const std::string&) override { return false; }
+  bool openWithDesktop(const std::string&) override { return false; }
+  int bledy = 0;  // error boxes shown
+
+ private:
+  std::ostream& strumien_;
 };
 
 }  // namespace common

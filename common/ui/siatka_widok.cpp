@@ -90,6 +90,12 @@ QWidget* EdytorKomorki::createEditor(QWidget* rodzic, const QStyleOptionViewItem
   return w;
 }
 
+void EdytorKomorki::setModelData(QWidget* edytor, QAbstractItemModel* model, const QModelIndex& indeks) const {
+  auto* pole = qobject_cast<QLineEdit*>(edytor);
+  if (pole && !pole->isModified()) return;
+  QStyledItemDelegate::setModelData(edytor, model, indeks);
+}
+
 bool EdytorKomorki::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
   auto* edytor = qobject_cast<QWidget*>(obiekt);
   if (edytor && zdarzenie->type() == QEvent::KeyPress) {

@@ -40,6 +40,9 @@ class EdytorKomorki : public QStyledItemDelegate {
  public:
   explicit EdytorKomorki(SiatkaWidok* widok);
   QWidget* createEditor(QWidget* rodzic, const QStyleOptionViewItem& opcje, const QModelIndex& indeks) const override;
+  // Writes only what the user typed: a cell filled from outside while the
+  // editor stood open is not overwritten by the editor's old text.
+  void setModelData(QWidget* edytor, QAbstractItemModel* model, const QModelIndex& indeks) const override;
 
  protected:
   bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;

@@ -4,6 +4,8 @@
 
 #include "common/core/limity.h"
 #include "common/core/liczby.h"
+#include "kreator/core/plik_zrm.h"
+#include "kreator/core/sprawdzenie.h"
 
 namespace kreator {
 
@@ -68,6 +70,16 @@ std::optional<std::string> Liczba(const std::string& tekst, int od, int doWlaczn
 const std::string& Zacheta(int strona) { return kZachety[strona]; }
 
 Kreator::Kreator(Przypadek& przypadek, common::DialogService& dialogi) : p_(przypadek), dialogi_(dialogi) {
+  sprawdzKonfiguracje = [this] { return SprawdzKonfiguracje(p_, dialogi_); };
+  obliczRozplyw = [this] {
+    WynikRozplywu wynik = ObliczRozplyw(p_);
+    if (!wynik.zbiezny) {
+      dialogi_.error(wynik.blad);
+      return false;
+    }
+    wyniki_ = std::move(wynik);
+    return true;
+  };
   FormCreate();
 }
 
@@ -287,12 +299,23 @@ Skutki Kreator::DalejBBClick(const std::string& daneE) {
 
 void Kreator::oblicz(Skutki& s) {
   if (!sprawdzKonfiguracje || !obliczRozplyw) return;
-  if (sprawdzKonfiguracje()) {
-    widok_.lampy[12] = Lampa::Wykonana;
-    s.zamknij.push_back(Okno::TDane);
-    widok_.L1 = "Trwają obliczenie ... proszę czekać";
-    if (odswiezTeraz) odswiezTeraz();
-    obliczRozplyw();
+  const Widok przed = widok_;
+  bool udane = false;
+  try {
+    udane = sprawdzKonfiguracje();
+    if (udane) {
+      widok_.lampy[12] = Lampa::Wykonana;
+      s.zamknij.push_back(Okno::TDane);
+      widok_.L1 = "Trwają obliczenie ... proszę czekać";
+      if (odswiezTeraz) odswiezTeraz();
+      udane = obliczRozplyw();
+    }
+  } catch (...) {
+    // A conversion fault abandons the step as if it had not been pressed.
+    widok_ = przed;
+    throw;
+  }
+  if (udane) {
     widok_.koniecP = true;
     widok_.L1 = "Wybierz odpowiednie dane ...";
     widok_.dalejAktywny = false;
@@ -300,6 +323,7 @@ void Kreator::oblicz(Skutki& s) {
     widok_.sbZapisz = true;
     s.zamknij.push_back(Okno::TF_Wynik);
   } else {
+    // A refused check or a run that did not converge: no results are offered.
     widok_.lampy[12] = Lampa::Biezaca;
     s.zamknij.push_back(Okno::TDane);
     widok_.L1 = "Obliczenia przerwane ...";
@@ -386,6 +410,34 @@ void Kreator::wroc(int strona, Skutki& s) {
       break;
     default: break;
   }
+}
+
+Skutki Kreator::WczytajPlikZrm(std::string_view bajty) {
+  Skutki s;
+  // The main window back at its start, whatever the file holds.
+  p_.Krok = 0;
+  FormCreate();
+  widok_.sbSchemat = true;
+  if (!WczytajZrm(bajty, p_)) {
+    dialogi_.error(kZlyPlikZrm);
+    s.tabele = true;
+    return s;
+  }
+  // Next as the user would press it, each page checked as it is left.
+  for (int i = 0; i < 10 && p_.Krok != 10; ++i) {
+    const int przed = p_.Krok;
+    Skutki krok = DalejBBClick(widok_.daneE);
+    s.fokus = krok.fokus;
+    for (Okno o : krok.zamknij) s.zamknij.push_back(o);
+    if (p_.Krok == przed) break;  // refused: its message was shown once
+  }
+  s.tabele = true;
+  if (p_.Krok == 10) {
+    for (int l = 0; l < 8; ++l) widok_.lampy[static_cast<size_t>(l)] = Lampa::Wykonana;
+    widok_.lampy[8] = Lampa::Biezaca;
+    widok_.wsteczBB = widok_.nowyBB = true;
+  }
+  return s;
 }
 
 Skutki Kreator::WsteczBBClick() {

@@ -8,11 +8,13 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
 #include "common/core/dialogi.h"
 #include "kreator/core/przypadek.h"
+#include "kreator/core/rozplyw.h"
 
 namespace kreator {
 
@@ -69,11 +71,20 @@ class Kreator {
   Widok& widok() { return widok_; }
   Przypadek& przypadek() { return p_; }
 
+  // Fills the case from the bytes of a ".ZRM" file and replays Next up to
+  // the slack-node page; a file that is not valid leaves an empty wizard
+  // on its welcome page after one message.
+  Skutki WczytajPlikZrm(std::string_view bajty);
+
+  // The results of the last successful run.
+  const std::optional<WynikRozplywu>& wyniki() const { return wyniki_; }
+
   // Compute on the final page: the configuration check (true accepts) and
-  // the run; until both are given, "&Oblicz" does nothing. `odswiezTeraz`
-  // lets the window repaint the "please wait" text before the run.
+  // the run (true when it converged). Both are the real ones unless a test
+  // replaces them. `odswiezTeraz` lets the window repaint the "please wait"
+  // text before the run.
   std::function<bool()> sprawdzKonfiguracje;
-  std::function<void()> obliczRozplyw;
+  std::function<bool()> obliczRozplyw;
   std::function<void()> odswiezTeraz;
 
  private:
@@ -92,6 +103,7 @@ class Kreator {
   common::DialogService& dialogi_;
   Widok widok_;
   int ekranSzerokosc_ = 1024;
+  std::optional<WynikRozplywu> wyniki_;
 };
 
 // The prompt of each page 0..14.

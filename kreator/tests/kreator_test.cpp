@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/core/limity.h"
+#include "kreator/core/plik_zrm.h"
 
 using namespace kreator;
 using common::Ikona;
@@ -370,18 +371,18 @@ TEST_F(KreatorTest, StartOverAsksFirst) {
 
 TEST_F(KreatorTest, ComputeStepWithCheckAndRun) {
   idzDo(14);
-  Skutki s = k.DalejBBClick("");  // no computation attached: nothing happens
-  EXPECT_EQ(k.widok().L1, Zacheta(14));
-  EXPECT_TRUE(s.zamknij.empty());
-
   bool przyjmij = false;
   int przebiegi = 0;
   std::string napisWTrakcie;
   k.sprawdzKonfiguracje = [&] { return przyjmij; };
-  k.obliczRozplyw = [&] { ++przebiegi; };
+  bool zbiezny = true;
+  k.obliczRozplyw = [&] {
+    ++przebiegi;
+    return zbiezny;
+  };
   k.odswiezTeraz = [&] { napisWTrakcie = k.widok().L1; };
 
-  s = k.DalejBBClick("");
+  Skutki s = k.DalejBBClick("");
   EXPECT_EQ(przebiegi, 0);
   EXPECT_EQ(k.widok().L1, "Obliczenia przerwane ...");
   EXPECT_EQ(k.widok().lampy[12], Lampa::Biezaca);
@@ -400,6 +401,16 @@ TEST_F(KreatorTest, ComputeStepWithCheckAndRun) {
   EXPECT_EQ(s.fokus, Fokus::Button1);
   EXPECT_EQ(p.Krok, 14);
 
+  // A run that does not converge offers no results, like a refused check.
+  zbiezny = false;
+  s = k.DalejBBClick("");
+  EXPECT_EQ(przebiegi, 2);
+  EXPECT_EQ(k.widok().L1, "Obliczenia przerwane ...");
+  EXPECT_FALSE(k.widok().koniecP);
+  EXPECT_EQ(s.fokus, Fokus::DalejBB);
+  zbiezny = true;
+  k.DalejBBClick("");
+
   k.WsteczBBClick();
   EXPECT_EQ(p.Krok, 13);
   EXPECT_FALSE(k.widok().koniecP);
@@ -408,4 +419,64 @@ TEST_F(KreatorTest, ComputeStepWithCheckAndRun) {
   EXPECT_EQ(k.widok().dalejNapis, "&Dalej");
   EXPECT_EQ(k.widok().lampy[12], Lampa::Neutralna);
   EXPECT_EQ(k.widok().lampy[11], Lampa::Biezaca);
+}
+
+TEST_F(KreatorTest, ComputeRunsTheRealCheckAndLoadFlow) {
+  trafo = 0;
+  idzDo(14);
+  k.DalejBBClick("");
+  // Node 2 has no type: a notice, then the run.
+  ASSERT_EQ(d.wpisy.size(), 1u);
+  EXPECT_EQ(d.wpisy[0].ikona, Ikona::Informacja);
+  EXPECT_EQ(p.WezlyBezTypu, "2,");
+  EXPECT_TRUE(k.widok().koniecP);
+  ASSERT_TRUE(k.wyniki().has_value());
+  EXPECT_TRUE(k.wyniki()->zbiezny);
+  EXPECT_NEAR(k.wyniki()->UkV(1), 115.0, 1e-9);  // the slack node keeps its voltage
+  // The load node takes its load, to the accuracy that epsilon 0,001 per unit allows.
+  EXPECT_NEAR(k.wyniki()->PMW(3), 50.0, 0.5);
+
+  // A node-number cell with a decimal part stops the check with the conversion
+  // message; the step is abandoned without "Obliczenia przerwane ...".
+  k.WsteczBBClick();
+  k.DalejBBClick("1,5");
+  p.LinieSG.setCell(1, 2, "2,5");
+  d.wpisy.clear();
+  k.DalejBBClick("");
+  EXPECT_EQ(d.ostatni(), "'2,5' is not a valid integer value");
+  EXPECT_EQ(k.widok().L1, Zacheta(14));
+  EXPECT_FALSE(k.widok().koniecP);
+}
+
+TEST_F(KreatorTest, LoadedFileReplaysNextToTheSlackNodePage) {
+  // Two nodes, one line, no transformers: the replay takes nine steps.
+  const std::string plik = ZbudujZrm({"2", "1", "0", "1;", "2;", "110;", "0,12;", "0,4;", "2,8;", "50;", "1;", "", "", "",
+                                      "", "", "", "", "", "", "1", "1;", "110;", "0;", "1", "2;", "50;", "20;"});
+  k.WczytajPlikZrm(plik);
+  EXPECT_TRUE(d.wpisy.empty()) << d.ostatni();
+  EXPECT_EQ(p.Krok, 10);
+  EXPECT_EQ(k.widok().L1, Zacheta(10));
+  EXPECT_EQ(k.widok().daneE, "1");  // the single generator node is offered as the slack node
+  for (int l = 0; l < 8; ++l) EXPECT_EQ(k.widok().lampy[static_cast<size_t>(l)], Lampa::Wykonana);
+  EXPECT_EQ(k.widok().lampy[8], Lampa::Biezaca);
+  EXPECT_TRUE(k.widok().wsteczBB);
+  EXPECT_TRUE(k.widok().sbSchemat);
+
+  // A broken file: one message, the wizard empty on its welcome page.
+  k.WczytajPlikZrm("12\r\n1\r\n");
+  EXPECT_EQ(d.ostatni(), kZlyPlikZrm);
+  EXPECT_EQ(p.Krok, 0);
+  EXPECT_EQ(p.LiczbaWezlow, -1);
+  EXPECT_EQ(p.LinieSG.cell(3, 1), "");
+  EXPECT_EQ(k.widok().L1, Zacheta(0));
+
+  // A file whose node count the first page refuses stops there with that page's message once.
+  d.wpisy.clear();
+  const std::string jedenWezel = ZbudujZrm({"1", "1", "0", "1;", "2;", "110;", "0,12;", "0,4;", "2,8;", "50;", "1;", "",
+                                            "", "", "", "", "", "", "", "", "1", "1;", "110;", "0;", "1", "2;", "50;",
+                                            "20;"});
+  k.WczytajPlikZrm(jedenWezel);
+  ASSERT_EQ(d.wpisy.size(), 1u);
+  EXPECT_EQ(d.wpisy[0].tekst, "Podano nieprawidłową liczbę węzłów !!!");
+  EXPECT_EQ(p.Krok, 1);
 }

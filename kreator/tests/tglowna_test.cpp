@@ -159,6 +159,42 @@ class TGlownaTest : public QObject {
     QVERIFY(g->isVisible());
   }
 
+  void computeShowsTheFinalPanelAndTheResultsButton() {
+    auto& p = program->przypadek;
+    g->DalejBBClick();
+    wpisz("2");
+    wpisz("1");
+    wpisz("0");
+    const char* linia[] = {"1", "2", "110", "0,12", "0,4", "2,8", "50", "1"};
+    for (int k = 1; k <= 8; ++k) p.LinieSG.setCell(k, 1, linia[k - 1]);
+    g->DalejBBClick();
+    wpisz("1");
+    p.WElSG.setCell(1, 1, "1");
+    p.WElSG.setCell(2, 1, "110");
+    p.WElSG.setCell(3, 1, "0");
+    g->DalejBBClick();
+    wpisz("1");
+    p.WObcSG.setCell(1, 1, "2");
+    p.WObcSG.setCell(2, 1, "50");
+    p.WObcSG.setCell(3, 1, "20");
+    g->DalejBBClick();
+    QCOMPARE(g->DaneE->text(), QString("1"));  // the single generator node is the slack node
+    for (const char* t : {"1", "110", "0,0001", "1,5"}) wpisz(t);
+    QCOMPARE(program->przypadek.Krok, 14);
+    QCOMPARE(g->DalejBB->text(), QString("&Oblicz"));
+    QTest::keyClick(g->DalejBB, Qt::Key_Return);
+    QVERIFY2(d->wpisy.empty(), d->ostatni().c_str());
+    QCOMPARE(g->L1->text(), QString("Wybierz odpowiednie dane ..."));
+    QVERIFY(g->KoniecP->isVisible());
+    QVERIFY(!g->DalejBB->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), g->Button1);
+    QVERIFY(program->tlo->sb_Zapisz->isVisible());
+    g->WsteczBBClick();
+    QVERIFY(!g->KoniecP->isVisible());
+    QVERIFY(!program->tlo->sb_Zapisz->isVisible());
+    QVERIFY(g->DalejBB->isEnabled());
+  }
+
   void windowsAreCreatedOnceAndHideOnStartOver() {
     program->podglad->show();
     program->schemat->show();

@@ -1,0 +1,177 @@
+#include "kreator/core/wsadowy.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "common/core/cp1250.h"
+#include "common/core/dialogi.h"
+#include "common/core/liczby.h"
+#include "kreator/core/kreator.h"
+#include "kreator/core/plik_zrm.h"
+
+namespace kreator {
+
+namespace {
+
+const char* kPomoc =
+    "Użycie: Kreator --batch PLIK.ZRM [--slack N] --slack-kv U --epsilon E --r R [--output RAPORT.TXT] [--json]\n"
+    "\n"
+    "Oblicza rozpływ mocy zadania z pliku .ZRM bez okien, tak jak przycisk \"Oblicz\".\n"
+    "  --batch PLIK.ZRM  plik z danymi zadania\n"
+    "  --slack N         numer węzła elektrownianego bilansującego (zbędny przy jednym węźle elektrownianym)\n"
+    "  --slack-kv U      wartość skuteczna napięcia w węźle bilansującym [kV], liczba całkowita 1..999\n"
+    "  --epsilon E       maksymalna różnica między dwoma krokami iteracyjnymi, 0 < E < 1\n"
+    "  --r R             parametr relaksacji, 1 < R < 2\n"
+    "  --output PLIK     zapisuje wyniki także do pliku tekstowego (Windows-1250, CR LF)\n"
+    "  --json            wypisuje wyniki jako obiekt JSON\n"
+    "  --help            ten opis\n"
+    "Liczby można pisać z przecinkiem albo z kropką dziesiętną.\n"
+    "Kod wyjścia: 0 obliczono, 1 dane odrzucone (komunikat na standardowym wyjściu błędów), 2 błędne wywołanie.\n";
+
+struct Opcje {
+  std::string plik, slack, slackKv, epsilon, r, output;
+  bool json = false, pomoc = false;
+};
+
+// Parses the options; false with the reason on a usage error.
+bool Parsuj(const std::vector<std::string>& a, Opcje& o, std::string& blad) {
+  const std::map<std::string, std::string Opcje::*> zWartoscia = {
+      {"--batch", &Opcje::plik}, {"--slack", &Opcje::slack}, {"--slack-kv", &Opcje::slackKv},
+      {"--epsilon", &Opcje::epsilon}, {"--r", &Opcje::r}, {"--output", &Opcje::output}};
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] == "--help" || a[i] == "-h") { o.pomoc = true; continue; }
+    if (a[i] == "--json") { o.json = true; continue; }
+    auto it = zWartoscia.find(a[i]);
+    if (it == zWartoscia.end()) { blad = "nieznana opcja: " + a[i]; return false; }
+    if (i + 1 >= a.size()) { blad = "brak wartości opcji " + a[i]; return false; }
+    o.*(it->second) = a[++i];
+  }
+  if (o.pomoc) return true;
+  if (o.plik.empty()) { blad = "brak opcji --batch PLIK.ZRM"; return false; }
+  for (auto [nazwa, pole] : {std::pair{"--slack-kv", &o.slackKv}, {"--epsilon", &o.epsilon}, {"--r", &o.r}})
+    if (pole->empty()) { blad = std::string("brak opcji ") + nazwa; return false; }
+  return true;
+}
+
+// A number typed as an option: the decimal point becomes the comma of the boxes.
+std::string JakWPolu(std::string t) {
+  std::replace(t.begin(), t.end(), '.', ',');
+  return t;
+}
+
+std::string Duze(std::string t) {
+  for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return t;
+}
+
+std::string Json(double x) {
+  char bufor[64];
+  auto [koniec, blad] = std::to_chars(bufor, bufor + sizeof bufor, x);
+  return blad == std::errc() ? std::string(bufor, koniec) : "null";
+}
+
+std::string JsonTekst(const WynikRozplywu& w) {
+  std::ostringstream s;
+  s << "{\"converged\": true, \"iterations\": " << w.iteracje << ", \"base_kv\": " << Json(w.baza.NapiecieBazowe)
+    << ", \"base_mva\": " << Json(w.baza.MocBazowa) << ", \"last_change_pu\": " << Json(w.ostatniaZmiana)
+    << ", \"nodes\": [";
+  for (int n = 1; n <= w.N(); ++n) {
+    s << (n > 1 ? ", " : "") << "{\"node\": " << n << ", \"u_kv\": " << Json(w.UkV(n))
+      << ", \"angle_rad\": " << Json(w.KatRad(n)) << ", \"u_re_pu\": " << Json(w.URe[size_t(n - 1)])
+      << ", \"u_im_pu\": " << Json(w.UIm[size_t(n - 1)]) << ", \"p_mw\": " << Json(w.PMW(n))
+      << ", \"q_mvar\": " << Json(w.QMvar(n)) << "}";
+  }
+  s << "]}\n";
+  return s.str();
+}
+
+// The plain listing of the results, one line each.
+std::vector<std::string> Zestawienie(const WynikRozplywu& w) {
+  using common::Formatuj;
+  std::vector<std::string> l;
+  l.push_back(Formatuj("Obliczenia zbieżne po %d krokach iteracyjnych", {static_cast<long long>(w.iteracje)}));
+  l.push_back("Napięcie bazowe " + common::LiczbaNaTekst(w.baza.NapiecieBazowe) + " kV, moc bazowa " +
+              common::LiczbaNaTekst(w.baza.MocBazowa) + " MVA");
+  l.push_back("");
+  l.push_back("Węzeł     U [kV]  kąt [rad]     P [MW]   Q [Mvar]   (moce odbierane w węzłach)");
+  for (int n = 1; n <= w.N(); ++n)
+    l.push_back(Formatuj("%5d %10.3f %10.5f %10.3f %10.3f",
+                         {static_cast<long long>(n), w.UkV(n), w.KatRad(n), w.PMW(n), w.QMvar(n)}));
+  return l;
+}
+
+bool Zapisz(const std::string& sciezka, const std::vector<std::string>& wiersze, std::ostream& bledy) {
+  std::string tekst;
+  for (const auto& w : wiersze) tekst += common::Utf8DoCp1250(w) + "\r\n";
+  std::ofstream plik(sciezka, std::ios::binary | std::ios::trunc);
+  if (plik) plik.write(tekst.data(), static_cast<std::streamsize>(tekst.size()));
+  if (plik) plik.flush();
+  if (!plik) {
+    bledy << "Nie udało się zapisać pliku \"" << sciezka << "\": " << std::strerror(errno) << '\n';
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool TrybWsadowy(const std::vector<std::string>& a) {
+  return std::any_of(a.begin(), a.end(), [](const std::string& s) { return s == "--batch" || s == "--help"; });
+}
+
+int UruchomWsadowo(const std::vector<std::string>& argumenty, std::ostream& wyjscie, std::ostream& bledy) {
+  Opcje o;
+  std::string blad;
+  if (!Parsuj(argumenty, o, blad)) {
+    bledy << "Kreator: " << blad << "\n\n" << kPomoc;
+    return 2;
+  }
+  if (o.pomoc) {
+    wyjscie << kPomoc;
+    return 0;
+  }
+  if (Duze(o.plik).size() < 4 || Duze(o.plik).substr(Duze(o.plik).size() - 4) != ".ZRM") {
+    bledy << kZleRozszerzenieZrm << '\n';
+    return 1;
+  }
+  std::ifstream plik(o.plik, std::ios::binary);
+  if (!plik) {
+    bledy << "Nie można otworzyć pliku \"" << o.plik << "\": " << std::strerror(errno) << '\n';
+    return 1;
+  }
+  std::ostringstream bajty;
+  bajty << plik.rdbuf();
+
+  common::ConsoleDialogService dialogi(bledy);
+  Przypadek p;
+  Kreator k(p, dialogi);
+  k.WczytajPlikZrm(bajty.str());
+  if (p.Krok != 10) return 1;
+  // The four values as typed on pages 10 to 13; the slack node may come
+  // preset from a single generator node.
+  for (const std::string* wartosc : {&o.slack, &o.slackKv, &o.epsilon, &o.r}) {
+    const int przed = p.Krok;
+    k.DalejBBClick(wartosc->empty() ? k.widok().daneE : JakWPolu(*wartosc));
+    if (p.Krok == przed) return 1;
+  }
+  k.DalejBBClick("");  // "&Oblicz"
+  if (!k.widok().koniecP || !k.wyniki()) return 1;
+
+  const WynikRozplywu& w = *k.wyniki();
+  const std::vector<std::string> wiersze = Zestawienie(w);
+  if (o.json) {
+    wyjscie << JsonTekst(w);
+  } else {
+    for (const auto& l : wiersze) wyjscie << l << '\n';
+  }
+  if (!o.output.empty() && !Zapisz(o.output, wiersze, bledy)) return 1;
+  return 0;
+}
+
+}  // namespace kreator
