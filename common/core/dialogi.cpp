@@ -19,6 +19,14 @@ bool RecordingDialogService::openWithDesktop(const std::string& sciezka) {
   return pulpitOtwiera;
 }
 
+std::optional<std::string> RecordingDialogService::askSaveFileName(const ZapisPliku& zapis) {
+  dialogiZapisu.push_back(zapis);
+  if (nazwyPlikow.empty()) return std::nullopt;
+  auto nazwa = nazwyPlikow.front();
+  nazwyPlikow.pop_front();
+  return nazwa;
+}
+
 }  // namespace common
 
 namespace common {

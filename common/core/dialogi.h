@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,6 +12,13 @@
 namespace common {
 
 enum class Ikona { Blad, Informacja, Pytanie };
+
+// A file-save dialog: the filter as "Description (*.ext)", the extension
+// added to a name typed without one, the folder and name offered. The
+// dialog asks before overwriting and only accepts an existing folder.
+struct ZapisPliku {
+  std::string tytul, filtr, domyslneRozszerzenie, folder, nazwa;
+};
 
 // Captions used throughout both programs.
 inline constexpr const char* kTytulBledu = "Błąd !!!";
@@ -24,6 +32,8 @@ class DialogService {
   virtual bool askYesNo(const std::string& tytul, const std::string& tekst) = 0;
   // Asks the desktop to open a file (the help); false when it cannot.
   virtual bool openWithDesktop(const std::string& sciezka) = 0;
+  // The chosen path, or nothing when the user cancels.
+  virtual std::optional<std::string> askSaveFileName(const ZapisPliku& zapis) = 0;
 
   void error(const std::string& tekst) { message(Ikona::Blad, kTytulBledu, tekst); }
 };
@@ -41,8 +51,11 @@ class RecordingDialogService : public DialogService {
   void message(Ikona ikona, const std::string& tytul, const std::string& tekst) override;
   bool askYesNo(const std::string& tytul, const std::string& tekst) override;
   bool openWithDesktop(const std::string& sciezka) override;
+  std::optional<std::string> askSaveFileName(const ZapisPliku& zapis) override;
 
   std::vector<Wpis> wpisy;
+  std::vector<ZapisPliku> dialogiZapisu;              // every save dialog asked
+  std::deque<std::optional<std::string>> nazwyPlikow;  // answers; empty: cancelled
   std::deque<bool> odpowiedzi;
   bool domyslnaOdpowiedz = false;
   std::vector<std::string> otwartePliki;
@@ -64,6 +77,7 @@ class ConsoleDialogService : public DialogService {
   void message(Ikona ikona, const std::string& tytul, const std::string& tekst) override;
   bool askYesNo(const std::string&, const std::string&) override { return false; }
   bool openWithDesktop(const std::string&) override { return false; }
+  std::optional<std::string> askSaveFileName(const ZapisPliku&) override { return std::nullopt; }
   int bledy = 0;  // error boxes shown
 
  private:

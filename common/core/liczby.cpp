@@ -54,24 +54,41 @@ std::string Sprintf(const char* forma, int precyzja, double x) {
   return std::string(bufor.data(), static_cast<size_t>(n));
 }
 
-// |x| with `miejsca` decimals, rounded half away from zero on the exact
-// binary value; the separator is a comma (none when miejsca is 0).
+// |x| with `miejsca` decimals and a comma (none when miejsca is 0). The
+// value is first taken to 15 significant digits, as the general form shows
+// it, and that decimal is rounded half away from zero: 4,5375 gives 4,538
+// and 2,675 gives 2,68, as by hand, although neither is exact in binary.
 std::string Stalopozycyjnie(double x, int miejsca) {
-  // Forty more digits than needed: enough to see the digit that decides
-  // the rounding without printf rounding it first.
-  std::string s = Sprintf("%.*f", miejsca + 40, std::fabs(x));
-  size_t kropka = s.find('.');
-  std::string cyfry = s.substr(0, kropka) + s.substr(kropka + 1, static_cast<size_t>(miejsca));
-  if (s[kropka + 1 + static_cast<size_t>(miejsca)] >= '5') {
-    int i = static_cast<int>(cyfry.size()) - 1;
-    while (i >= 0 && cyfry[static_cast<size_t>(i)] == '9') cyfry[static_cast<size_t>(i--)] = '0';
-    if (i < 0) cyfry.insert(cyfry.begin(), '1');
-    else ++cyfry[static_cast<size_t>(i)];
+  const std::string e = Sprintf("%.*e", 14, std::fabs(x));
+  const size_t poz = e.find('e');
+  const std::string cyfry = e.substr(0, 1) + e.substr(2, poz - 2);  // 15 digits
+  const int przedPrzecinkiem = std::stoi(e.substr(poz + 1)) + 1;
+  std::string calkowite, ulamek;
+  if (przedPrzecinkiem <= 0) {
+    calkowite = "0";
+    ulamek = std::string(static_cast<size_t>(-przedPrzecinkiem), '0') + cyfry;
+  } else if (przedPrzecinkiem >= static_cast<int>(cyfry.size())) {
+    calkowite = cyfry + std::string(static_cast<size_t>(przedPrzecinkiem) - cyfry.size(), '0');
+  } else {
+    calkowite = cyfry.substr(0, static_cast<size_t>(przedPrzecinkiem));
+    ulamek = cyfry.substr(static_cast<size_t>(przedPrzecinkiem));
   }
-  size_t calkowite = cyfry.size() - static_cast<size_t>(miejsca);
-  std::string wynik = cyfry.substr(0, calkowite);
-  if (miejsca > 0) wynik += ',' + cyfry.substr(calkowite);
-  return wynik;
+  const size_t m = static_cast<size_t>(miejsca);
+  if (ulamek.size() < m + 1) ulamek.append(m + 1 - ulamek.size(), '0');
+  std::string wynik = calkowite + ulamek.substr(0, m);
+  if (ulamek[m] >= '5') {
+    int i = static_cast<int>(wynik.size()) - 1;
+    while (i >= 0 && wynik[static_cast<size_t>(i)] == '9') wynik[static_cast<size_t>(i--)] = '0';
+    if (i < 0) wynik.insert(wynik.begin(), '1');
+    else ++wynik[static_cast<size_t>(i)];
+  }
+  const size_t dlugoscCalkowitych = wynik.size() - m;
+  // Drop zeros before the first integer digit that the padding may leave.
+  size_t start = 0;
+  while (start + 1 < dlugoscCalkowitych && wynik[start] == '0') ++start;
+  std::string tekst = wynik.substr(start, dlugoscCalkowitych - start);
+  if (m > 0) tekst += ',' + wynik.substr(dlugoscCalkowitych);
+  return tekst;
 }
 
 bool SameZera(const std::string& s) {

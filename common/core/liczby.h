@@ -45,13 +45,15 @@ std::string CalkowitaNaTekst(long long x);
 
 // Fixed-point pattern such as "0.0000" or " 0.000": the point stands for
 // the decimal comma, a digit is written for every 0 after it, characters
-// other than 0, # and the point are copied as they stand. Rounded half away
-// from zero; a value that rounds to zero is written without a minus sign.
+// other than 0, # and the point are copied as they stand. The value is
+// taken to 15 significant digits and rounded half away from zero, as by
+// hand (4,5375 -> 4,538); a value that rounds to zero has no minus sign.
 std::string WedlugWzorca(std::string_view wzorzec, double x);
 
 // A printf-style form with a decimal comma, such as "%4.3f " or "%4d"
 // (conversions d, f, e, g, s and %%; flags, width and precision as in C;
-// %f without a precision writes 2 decimals). Arguments are taken in order.
+// %f without a precision writes 2 decimals, %f rounds as the patterns do).
+// Arguments are taken in order.
 using Argument = std::variant<long long, double, std::string>;
 std::string Formatuj(std::string_view forma, std::initializer_list<Argument> argumenty);
 

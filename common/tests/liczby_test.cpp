@@ -97,6 +97,12 @@ TEST(WedlugWzorca, FixedPatterns) {
       {"  0", 1, "  1"},
       {" -0", 1, " -1"},                 // the minus is a literal of the pattern
       {"0.000 kA", 8.85163, "8,852 kA"},
+      {"0.000", 4.5375, "4,538"},        // 4,5375 lies just below the half in binary; by hand it rounds up
+      {"0.00", 2.675, "2,68"},
+      {"0.000", 1.0005, "1,001"},
+      {"0.0", 99999.96, "100000,0"},
+      {"0.0000", 1e-7, "0,0000"},
+      {"0.00", 1.5e16, "15000000000000000,00"},
   };
   for (const auto& p : przypadki) EXPECT_EQ(WedlugWzorca(p.wzorzec, p.x), p.tekst) << p.wzorzec << " " << p.x;
 }

@@ -1,6 +1,8 @@
 #include "common/ui/dialogi_qt.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -24,6 +26,20 @@ bool QtDialogService::askYesNo(const std::string& tytul, const std::string& teks
 
 bool QtDialogService::openWithDesktop(const std::string& sciezka) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(sciezka)));
+}
+
+}  // namespace common
+
+namespace common {
+
+std::optional<std::string> QtDialogService::askSaveFileName(const ZapisPliku& zapis) {
+  QFileDialog dialog(rodzic_, Q(zapis.tytul), Q(zapis.folder), Q(zapis.filtr));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);  // the folder must exist; Qt asks before overwriting
+  dialog.setDefaultSuffix(Q(zapis.domyslneRozszerzenie));
+  dialog.selectFile(Q(zapis.nazwa));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return S(QDir::toNativeSeparators(dialog.selectedFiles().first()));
 }
 
 }  // namespace common

@@ -9,7 +9,7 @@
 #include <map>
 #include <sstream>
 
-#include "common/core/cp1250.h"
+#include "common/core/zapis.h"
 #include "common/core/dialogi.h"
 #include "common/core/liczby.h"
 #include "kreator/core/kreator.h"
@@ -107,13 +107,8 @@ std::vector<std::string> Zestawienie(const WynikRozplywu& w) {
 }
 
 bool Zapisz(const std::string& sciezka, const std::vector<std::string>& wiersze, std::ostream& bledy) {
-  std::string tekst;
-  for (const auto& w : wiersze) tekst += common::Utf8DoCp1250(w) + "\r\n";
-  std::ofstream plik(sciezka, std::ios::binary | std::ios::trunc);
-  if (plik) plik.write(tekst.data(), static_cast<std::streamsize>(tekst.size()));
-  if (plik) plik.flush();
-  if (!plik) {
-    bledy << "Nie udało się zapisać pliku \"" << sciezka << "\": " << std::strerror(errno) << '\n';
+  if (const int blad = common::ZapiszTekstCp1250(sciezka, wiersze)) {
+    bledy << "Nie udało się zapisać pliku \"" << sciezka << "\": " << std::strerror(blad) << '\n';
     return false;
   }
   return true;
