@@ -16,18 +16,18 @@ namespace {
 constexpr int kWysokoscWiersza = 20;
 constexpr int kMinSzerokoscKolumny = 64;
 
-// Paints the text of cell (0, 0) on the view's corner button, which Qt
-// leaves blank.
-class NarozinkFiltr : public QObject {
+// Paints a text on the view's corner button, which Qt leaves blank.
+class NaroznikFiltr : public QObject {
  public:
-  NarozinkFiltr(QAbstractButton* przycisk, const TextGrid& siatka) : QObject(przycisk), siatka_(siatka) {}
+  NaroznikFiltr(QAbstractButton* przycisk, std::function<QString()> tekst)
+      : QObject(przycisk), tekst_(std::move(tekst)) {}
   bool eventFilter(QObject* obiekt, QEvent* e) override {
     if (e->type() != QEvent::Paint) return false;
     auto* przycisk = static_cast<QAbstractButton*>(obiekt);
     QStyleOptionHeader opcja;
     opcja.initFrom(przycisk);
     opcja.rect = przycisk->rect();
-    opcja.text = Q(siatka_.cell(0, 0));
+    opcja.text = tekst_();
     opcja.textAlignment = Qt::AlignCenter;
     opcja.position = QStyleOptionHeader::OnlyOneSection;
     QPainter p(przycisk);
@@ -36,9 +36,14 @@ class NarozinkFiltr : public QObject {
   }
 
  private:
-  const TextGrid& siatka_;
+  std::function<QString()> tekst_;
 };
 }  // namespace
+
+void PokazNaroznik(QTableView* widok, std::function<QString()> tekst) {
+  if (auto* naroznik = widok->findChild<QAbstractButton*>())
+    naroznik->installEventFilter(new NaroznikFiltr(naroznik, std::move(tekst)));
+}
 
 // --- model -------------------------------------------------------------
 
@@ -139,8 +144,7 @@ SiatkaWidok::SiatkaWidok(TextGrid& siatka, QWidget* rodzic) : QTableView(rodzic)
   horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
   horizontalHeader()->setHighlightSections(false);
   verticalHeader()->setHighlightSections(false);
-  if (auto* naroznik = findChild<QAbstractButton*>())
-    naroznik->installEventFilter(new NarozinkFiltr(naroznik, siatka));
+  PokazNaroznik(this, [&siatka] { return Q(siatka.cell(0, 0)); });
 }
 
 void SiatkaWidok::odswiez(int szerokoscKolumny0) {

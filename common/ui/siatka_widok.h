@@ -9,7 +9,12 @@
 
 #include "common/core/siatka.h"
 
+#include <functional>
+
 namespace common {
+
+// Shows `tekst` in the top-left corner of a table view: the text of cell (0, 0).
+void PokazNaroznik(QTableView* widok, std::function<QString()> tekst);
 
 class SiatkaModel : public QAbstractTableModel {
   Q_OBJECT

@@ -14,6 +14,7 @@
 #include "common/core/liczby.h"
 #include "kreator/core/kreator.h"
 #include "kreator/core/plik_zrm.h"
+#include "kreator/core/raport.h"
 
 namespace kreator {
 
@@ -28,8 +29,8 @@ const char* kPomoc =
     "  --slack-kv U      wartość skuteczna napięcia w węźle bilansującym [kV], liczba całkowita 1..999\n"
     "  --epsilon E       maksymalna różnica między dwoma krokami iteracyjnymi, 0 < E < 1\n"
     "  --r R             parametr relaksacji, 1 < R < 2\n"
-    "  --output PLIK     zapisuje wyniki także do pliku tekstowego (Windows-1250, CR LF)\n"
-    "  --json            wypisuje wyniki jako obiekt JSON\n"
+    "  --output PLIK     zapisuje raport także do pliku tekstowego (Windows-1250, CR LF)\n"
+    "  --json            wypisuje wyniki jako obiekt JSON zamiast raportu\n"
     "  --help            ten opis\n"
     "Liczby można pisać z przecinkiem albo z kropką dziesiętną.\n"
     "Kod wyjścia: 0 obliczono, 1 dane odrzucone (komunikat na standardowym wyjściu błędów), 2 błędne wywołanie.\n";
@@ -91,21 +92,6 @@ std::string JsonTekst(const WynikRozplywu& w) {
   return s.str();
 }
 
-// The plain listing of the results, one line each.
-std::vector<std::string> Zestawienie(const WynikRozplywu& w) {
-  using common::Formatuj;
-  std::vector<std::string> l;
-  l.push_back(Formatuj("Obliczenia zbieżne po %d krokach iteracyjnych", {static_cast<long long>(w.iteracje)}));
-  l.push_back("Napięcie bazowe " + common::LiczbaNaTekst(w.baza.NapiecieBazowe) + " kV, moc bazowa " +
-              common::LiczbaNaTekst(w.baza.MocBazowa) + " MVA");
-  l.push_back("");
-  l.push_back("Węzeł     U [kV]  kąt [rad]     P [MW]   Q [Mvar]   (moce odbierane w węzłach)");
-  for (int n = 1; n <= w.N(); ++n)
-    l.push_back(Formatuj("%5d %10.3f %10.5f %10.3f %10.3f",
-                         {static_cast<long long>(n), w.UkV(n), w.KatRad(n), w.PMW(n), w.QMvar(n)}));
-  return l;
-}
-
 bool Zapisz(const std::string& sciezka, const std::vector<std::string>& wiersze, std::ostream& bledy) {
   if (const int blad = common::ZapiszTekstCp1250(sciezka, wiersze)) {
     bledy << "Nie udało się zapisać pliku \"" << sciezka << "\": " << std::strerror(blad) << '\n';
@@ -159,7 +145,8 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, std::ostream& wyjs
   if (!k.widok().koniecP || !k.wyniki()) return 1;
 
   const WynikRozplywu& w = *k.wyniki();
-  const std::vector<std::string> wiersze = Zestawienie(w);
+  // The text report, as "Zapisz wyniki" writes it.
+  const std::vector<std::string> wiersze = RaportRozplywu(p, w);
   if (o.json) {
     wyjscie << JsonTekst(w);
   } else {

@@ -189,6 +189,43 @@ class TGlownaTest : public QObject {
     QVERIFY(!g->DalejBB->isEnabled());
     QCOMPARE(QApplication::focusWidget(), g->Button1);
     QVERIFY(program->tlo->sb_Zapisz->isVisible());
+
+    // The final panel's tables in the inspector, with the explanation of a cell.
+    QTest::mouseClick(g->SpeedButton1, Qt::LeftButton);
+    TDane* dane = program->dane.get();
+    QVERIFY(dane->isVisible());
+    QCOMPARE(dane->windowTitle(), QString("Rezystancja, reaktancja i susceptancja linii"));
+    dane->SG1->setCurrentIndex(dane->SG1->model()->index(0, 0));
+    QCOMPARE(dane->Label1->text(), QString("Rezystancja linii L1  R = 6 om"));  // 0,12 Ω/km · 50 km
+    QTest::keyClick(dane->SG1, Qt::Key_Escape);
+    QVERIFY(!dane->isVisible());
+    QTest::mouseClick(g->SpeedButton3, Qt::LeftButton);  // no transformers: a notice only
+    QCOMPARE(d->ostatni(), std::string("We wprowadzonym schemacie nie ma transformatorów !!!"));
+    QVERIFY(!dane->isVisible());
+    QTest::mouseClick(g->SpeedButton4, Qt::LeftButton);
+    dane->SG1->setCurrentIndex(dane->SG1->model()->index(0, 1));
+    QVERIFY(dane->Label1->text().startsWith("Linia L1  Y[2,1] = "));
+
+    // "Otrzymane wyniki": the report in the preview, the results window, the main window disabled.
+    QTest::mouseClick(program->tlo->sb_Zapisz, Qt::LeftButton);
+    TF_Wynik* wynik = program->wynik.get();
+    QVERIFY(wynik->isVisible());
+    QCOMPARE(wynik->windowTitle(), QString("WYNIKI"));
+    QCOMPARE(wynik->Label2->text(), QString::fromUtf8("węzła bilansującego nr 1"));
+    QVERIFY(!g->isEnabled());
+    QVERIFY(!wynik->SpeedButton3->isVisible());
+    QVERIFY(program->podglad->MemoGlowne->toPlainText().startsWith(
+        QString::fromUtf8("                     OBLICZANIE  ROZPŁYW  MOCY \n")));
+    QTest::mouseClick(wynik->SpeedButton5, Qt::LeftButton);
+    QVERIFY(program->podglad->isVisible());
+    d->odpowiedzi = {false};
+    QTest::mouseClick(wynik->SpeedButton1, Qt::LeftButton);  // unsaved: the question, answered No
+    QVERIFY(wynik->isVisible());
+    d->odpowiedzi = {true};
+    QTest::mouseClick(wynik->SpeedButton1, Qt::LeftButton);
+    QVERIFY(!wynik->isVisible());
+    QVERIFY(g->isEnabled());
+
     g->WsteczBBClick();
     QVERIFY(!g->KoniecP->isVisible());
     QVERIFY(!program->tlo->sb_Zapisz->isVisible());

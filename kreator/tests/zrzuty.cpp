@@ -60,5 +60,13 @@ int main(int argc, char** argv) {
     k.DalejBBClick();
   }
   Zrzut(folder + "/kreator-koniec.png");
+  k.DalejBBClick();  // "Oblicz"
+  QTest::mouseClick(k.SpeedButton4, Qt::LeftButton);
+  program.dane->SG1->setCurrentIndex(program.dane->SG1->model()->index(1, 0));
+  Zrzut(folder + "/kreator-macierz.png");
+  program.dane->close();
+  program.Button1Click();
+  program.pokazPodglad();
+  Zrzut(folder + "/kreator-wyniki.png");
   return 0;
 }

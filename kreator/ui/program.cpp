@@ -4,22 +4,23 @@
 #include <QScreen>
 
 #include "common/core/powloka.h"
+#include "kreator/core/tabele.h"
 
 namespace kreator {
 
 Program::Program(common::DialogService& dialogi, std::string folderProgramu)
-    : kreator(przypadek, dialogi), dialogi_(dialogi), folder_(std::move(folderProgramu)) {
+    : kreator(przypadek, dialogi), stanWynikow(dialogi), dialogi_(dialogi), folder_(std::move(folderProgramu)) {
   glowna = std::make_unique<TGlowna>(kreator, dialogi);
   podglad = std::make_unique<TF_Podglad>();
   katalogLinii.reset(NoweOkno("TKatalogLini", "Katalog linii"));
   katalogTrafo.reset(NoweOkno("TKatalogTrafo", "Katalog transformatorów"));
-  dane.reset(NoweOkno("TDane", ""));
+  dane = std::make_unique<TDane>(przypadek);
   tlo = std::make_unique<TF_Tlo>();
   daneElementow = std::make_unique<OknoObrazka>("TF_DaneElementow", "Dane Elementow (Linie i Transformatory)", "IMG_dane");
   daneElementow->setAutoFillBackground(true);
   daneElementow->setBackgroundRole(QPalette::Base);
   schemat = std::make_unique<OknoObrazka>("TF_Schemat", "Schemat symulowanego układu", "ImageSchemat");
-  wynik.reset(NoweOkno("TF_Wynik", ""));
+  wynik = std::make_unique<TF_Wynik>(stanWynikow);
 
   glowna->zamknijOkno = [this](Okno o) {
     if (QWidget* w = okno(o)) w->hide();
@@ -37,12 +38,66 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
     glowna->raise();
     glowna->activateWindow();
   });
+  QObject::connect(glowna->Button1, &QPushButton::clicked, glowna.get(), [this] { Button1Click(); });
+  QObject::connect(tlo->sb_Zapisz, &QPushButton::clicked, glowna.get(), [this] { Button1Click(); });
+  for (QPushButton* b : {glowna->SpeedButton1, glowna->SpeedButton3, glowna->SpeedButton4, glowna->SpeedButton2,
+                         glowna->SpeedButton6})
+    QObject::connect(b, &QPushButton::clicked, glowna.get(), [this, b] { pokazTabele(b); });
+  QObject::connect(wynik.get(), &TF_Wynik::podglad, glowna.get(), [this] { pokazPodglad(); });
+  QObject::connect(wynik.get(), &TF_Wynik::zapiszWyniki, glowna.get(), [this] {
+    pokazPodglad();
+    stanWynikow.ZapiszWyniki();
+  });
+  QObject::connect(wynik.get(), &TF_Wynik::ukryte, glowna.get(), [this] { glowna->setEnabled(true); });
   QObject::connect(tlo->sb_CloseTlo, &QPushButton::clicked, glowna.get(), &TGlowna::ZamknijBBClick);
   QObject::connect(tlo->sb_Help, &QPushButton::clicked, glowna.get(),
                    [this] { common::OtworzPomoc(dialogi_, folder_); });
 }
 
 Program::~Program() = default;
+
+void Program::Button1Click() {
+  if (!kreator.wyniki()) return;
+  stanWynikow.Button1Click(przypadek, *kreator.wyniki());
+  podglad->MemoGlowne->setPlainText(QString::fromStdString([this] {
+    std::string tekst;
+    for (const auto& l : stanWynikow.raport) tekst += l + "\n";
+    return tekst;
+  }()));
+  wynik->odswiez();
+  wynik->adjustSize();
+  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+  wynik->move(ekran.x() + (ekran.width() - wynik->width()) / 2, ekran.y() + (ekran.height() - wynik->height()) / 2);
+  wynik->show();
+  wynik->raise();
+  glowna->setEnabled(false);
+}
+
+void Program::pokazPodglad() {
+  podglad->hide();
+  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+  podglad->move(ekran.x() + ekran.width() - podglad->width() - 10, ekran.y() + 10);
+  podglad->show();
+  podglad->raise();
+}
+
+void Program::pokazTabele(QPushButton* przycisk) {
+  if (!kreator.wyniki()) return;
+  const WynikRozplywu& w = *kreator.wyniki();
+  if (przycisk == glowna->SpeedButton1) dane->pokazTabele(TabelaLinii(przypadek, w), przypadek.LiczbaLinii);
+  if (przycisk == glowna->SpeedButton3) {
+    if (auto t = TabelaTrafo(przypadek, w)) {
+      dane->pokazTabele(*t, przypadek.LiczbaLinii);
+    } else {
+      dane->close();
+      dialogi_.message(common::Ikona::Informacja, "UWAGA !!!", kBrakTrafo);
+    }
+  }
+  // The matrix table tells the inspector the line count it was built with.
+  if (przycisk == glowna->SpeedButton4) dane->pokazTabele(TabelaMacierzy(w), przypadek.LiczbaLinii);
+  if (przycisk == glowna->SpeedButton2) dane->pokazTabele(TabelaNapiec(w), przypadek.LiczbaLinii);
+  if (przycisk == glowna->SpeedButton6) dane->pokazTabele(TabelaMocy(w), przypadek.LiczbaLinii);
+}
 
 void Program::pokaz() { glowna->show(); }
 

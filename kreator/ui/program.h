@@ -7,8 +7,11 @@
 
 #include "common/core/dialogi.h"
 #include "kreator/core/kreator.h"
+#include "kreator/core/okno_wynikow.h"
 #include "kreator/ui/okna_pomocnicze.h"
+#include "kreator/ui/tdane.h"
 #include "kreator/ui/tf_tlo.h"
+#include "kreator/ui/tf_wynik.h"
 #include "kreator/ui/tglowna.h"
 
 namespace kreator {
@@ -23,15 +26,25 @@ class Program {
   void pokaz();
   QWidget* okno(Okno o);
 
+  // "Otrzymane wyniki" and Enter on Button1: the report into the preview,
+  // the results window shown, the main window disabled until it closes.
+  void Button1Click();
+  // The preview at the top right of the screen.
+  void pokazPodglad();
+  // One of the final panel's tables in the inspector.
+  void pokazTabele(QPushButton* przycisk);
+
   Przypadek przypadek;
   Kreator kreator;
+  OknoWynikow stanWynikow;
   // In the order of creation.
   std::unique_ptr<TGlowna> glowna;
   std::unique_ptr<TF_Podglad> podglad;
-  std::unique_ptr<QWidget> katalogLinii, katalogTrafo, dane;
+  std::unique_ptr<QWidget> katalogLinii, katalogTrafo;
+  std::unique_ptr<TDane> dane;
   std::unique_ptr<TF_Tlo> tlo;
   std::unique_ptr<OknoObrazka> daneElementow, schemat;
-  std::unique_ptr<QWidget> wynik;
+  std::unique_ptr<TF_Wynik> wynik;
 
  private:
   common::DialogService& dialogi_;

@@ -97,11 +97,18 @@ TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodz
   KoniecP->setObjectName("KoniecP");
   {
     int x = 0;
-    for (const char* napis : {"Linie", "Transformatory", "Macierz admitancji", "Napięcia", "Moce"}) {
-      auto* b = new QPushButton(QString::fromUtf8(napis), KoniecP);
-      int szer = b->sizeHint().width() + 10;
+    const std::pair<QPushButton**, const char*> przyciski[] = {
+        {&SpeedButton1, "Linie"}, {&SpeedButton3, "Transformatory"}, {&SpeedButton4, "Macierz admitancji"},
+        {&SpeedButton2, "Napięcia"}, {&SpeedButton6, "Moce"}};
+    const char* nazwy[] = {"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton2", "SpeedButton6"};
+    int i = 0;
+    for (auto [wskaznik, napis] : przyciski) {
+      auto* b = new QPushButton(" " + QString::fromUtf8(napis) + " ", KoniecP);
+      b->setObjectName(nazwy[i++]);
+      const int szer = b->sizeHint().width() + 6;
       b->setGeometry(x, 0, szer, kWysokoscPrzycisku);
       x += szer + 6;
+      *wskaznik = b;
     }
     KoniecP->resize(x, kWysokoscPrzycisku);
   }

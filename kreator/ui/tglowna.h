@@ -37,6 +37,8 @@ class TGlowna : public QWidget {
   QWidget *LinieP, *TrafoP, *WElP, *WObcP, *KoniecP;
   common::SiatkaWidok *LinieSG, *TrafoSG, *WElSG, *WObcSG;
   QPushButton *NowyBB, *KatalogBB, *WsteczBB, *DalejBB, *ZamknijBB, *Button1;
+  // The result-table buttons of KoniecP.
+  QPushButton *SpeedButton1, *SpeedButton3, *SpeedButton4, *SpeedButton2, *SpeedButton6;
   QWidget* Panel1;
   std::array<QFrame*, kLiczbaLamp> PP{};
 

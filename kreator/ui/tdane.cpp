@@ -1,0 +1,106 @@
+#include "kreator/ui/tdane.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "common/ui/siatka_widok.h"
+#include "common/ui/tekst.h"
+#include "kreator/core/tabele.h"
+
+namespace kreator {
+
+TDane::TDane(const Przypadek& przypadek, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Tool | Qt::WindowStaysOnTopHint), przypadek_(przypadek) {
+  setObjectName("TDane");
+  setWindowTitle("Dane");
+  SG1 = new QTableView(this);
+  SG1->setObjectName("SG1");
+  SG1->setModel(&model_);
+  SG1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  SG1->setSelectionMode(QAbstractItemView::SingleSelection);
+  SG1->verticalHeader()->setDefaultSectionSize(20);
+  SG1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  Label1 = new QLabel(this);
+  Label1->setObjectName("Label1");
+  Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  BitBtn1 = new QPushButton("OK", this);
+  BitBtn1->setObjectName("BitBtn1");
+  BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  auto* dol = new QHBoxLayout;
+  dol->addWidget(Label1, 1);
+  dol->addWidget(BitBtn1);
+  auto* uklad = new QVBoxLayout(this);
+  uklad->setContentsMargins(4, 4, 4, 4);
+  uklad->addWidget(SG1, 1);
+  uklad->addLayout(dol);
+  connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+  connect(SG1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& i) { SG1SelectCell(i); });
+  SG1->installEventFilter(this);
+  common::PokazNaroznik(SG1, [this] {
+    const auto& t = model_.tabela();
+    return t.komorka ? common::Q(t.komorka(0, 0)) : QString();
+  });
+  BitBtn1->installEventFilter(this);
+}
+
+void TDane::pokazTabele(common::TabelaWynikow tabela, int liczbaLinii) {
+  close();
+  LLiniiL = liczbaLinii;
+  setWindowTitle(common::Q(tabela.tytul));
+  model_.ustaw(std::move(tabela));
+  const auto& t = model_.tabela();
+  SG1->verticalHeader()->setFixedWidth(t.szerokosc(0));
+  // Enough for the header and the first rows' texts in this font.
+  const QFontMetrics fm(SG1->font());
+  auto potrzebna = [&](int c) {
+    int w = fm.horizontalAdvance(common::Q(t.komorka(c, 0))) + 12;
+    for (int r = 1; r < std::min(t.wiersze, 100); ++r)
+      w = std::max(w, fm.horizontalAdvance(common::Q(t.komorka(c, r))) + 12);
+    return w;
+  };
+  // The given widths, widened where this font needs more for the numbers shown.
+  int suma = t.szerokosc(0);
+  for (int c = 1; c < t.kolumny; ++c) {
+    const int szerokosc = std::max(t.szerokosc(c), potrzebna(c));
+    SG1->setColumnWidth(c - 1, szerokosc);
+    suma += szerokosc;
+  }
+  Label1->clear();
+  // At the top of the work area, 10 pixels from the left, as wide as the columns (within the screen).
+  const QRect obszar = QGuiApplication::primaryScreen()->availableGeometry();
+  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+  resize(std::min(35 + suma, ekran.width()), std::min(360, obszar.height()));
+  move(ekran.x() + 10, obszar.y());
+  show();
+  raise();
+}
+
+void TDane::SG1SelectCell(const QModelIndex& i) {
+  Label1->clear();
+  if (!i.isValid()) return;
+  Label1->setText(
+      common::Q(ObjasnienieKomorki(model_.tabela(), i.column() + 1, i.row() + 1, przypadek_, LLiniiL)));
+}
+
+bool TDane::eventFilter(QObject*, QEvent* e) {
+  if (e->type() == QEvent::KeyPress) {
+    const int klawisz = static_cast<QKeyEvent*>(e)->key();
+    if (klawisz == Qt::Key_Escape || klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) {
+      close();
+      return true;
+    }
+  }
+  return false;
+}
+
+void TDane::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) close();
+  else QWidget::keyPressEvent(e);
+}
+
+}  // namespace kreator
