@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
   common::QtDialogService dialogi;
   kreator::Program program(dialogi, QApplication::applicationDirPath().toStdString());
   dialogi.setParent(program.glowna.get());
+  if (!argumenty.empty()) program.argument = argumenty.front();
   program.pokaz();
   return aplikacja.exec();
 }

@@ -6,5 +6,6 @@ namespace common {
 
 inline constexpr int kMaksLiczbaWezlow = 1000;
 inline constexpr int kMaksLiczbaElementow = 2000;  // rows of one element table
+inline constexpr long long kMaksRozmiarPliku = 16ll << 20;  // an exercise data file, bytes
 
 }  // namespace common

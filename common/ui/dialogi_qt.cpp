@@ -1,5 +1,6 @@
 #include "common/ui/dialogi_qt.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -11,14 +12,23 @@
 
 namespace common {
 
+namespace {
+// Boxes stand over the window the user works in (a catalogue, the results
+// window), which may itself stay on top of the main window.
+QWidget* Nad(QWidget* rodzic) {
+  QWidget* aktywne = QApplication::activeWindow();
+  return aktywne ? aktywne : rodzic;
+}
+}  // namespace
+
 void QtDialogService::message(Ikona ikona, const std::string& tytul, const std::string& tekst) {
   QMessageBox box(ikona == Ikona::Blad ? QMessageBox::Critical : QMessageBox::Information, Q(tytul), Q(tekst),
-                  QMessageBox::Ok, rodzic_);
+                  QMessageBox::Ok, Nad(rodzic_));
   box.exec();
 }
 
 bool QtDialogService::askYesNo(const std::string& tytul, const std::string& tekst) {
-  QMessageBox box(QMessageBox::Question, Q(tytul), Q(tekst), QMessageBox::Yes | QMessageBox::No, rodzic_);
+  QMessageBox box(QMessageBox::Question, Q(tytul), Q(tekst), QMessageBox::Yes | QMessageBox::No, Nad(rodzic_));
   box.button(QMessageBox::Yes)->setText("&Tak");
   box.button(QMessageBox::No)->setText("&Nie");
   return box.exec() == QMessageBox::Yes;
@@ -33,7 +43,7 @@ bool QtDialogService::openWithDesktop(const std::string& sciezka) {
 namespace common {
 
 std::optional<std::string> QtDialogService::askSaveFileName(const ZapisPliku& zapis) {
-  QFileDialog dialog(rodzic_, Q(zapis.tytul), Q(zapis.folder), Q(zapis.filtr));
+  QFileDialog dialog(Nad(rodzic_), Q(zapis.tytul), Q(zapis.folder), Q(zapis.filtr));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);  // the folder must exist; Qt asks before overwriting
   dialog.setDefaultSuffix(Q(zapis.domyslneRozszerzenie));

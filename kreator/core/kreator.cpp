@@ -6,6 +6,7 @@
 #include "common/core/liczby.h"
 #include "kreator/core/plik_zrm.h"
 #include "kreator/core/sprawdzenie.h"
+#include "kreator/core/zadanie.h"
 
 namespace kreator {
 
@@ -412,12 +413,33 @@ void Kreator::wroc(int strona, Skutki& s) {
   }
 }
 
+Skutki Kreator::OtworzZadanie(const std::string& argument) {
+  argument_ = argument;
+  switch (Rozpoznaj(argument)) {
+    case RodzajZadania::Dane: {
+      std::string bajty, blad;
+      if (!CzytajPlik(argument, bajty, blad)) {
+        widok_.sbSchemat = widok_.zapiszSchemat = true;
+        dialogi_.error(blad);
+        return {};
+      }
+      return WczytajPlikZrm(bajty);
+    }
+    case RodzajZadania::BezDanych:
+      widok_.sbSchemat = widok_.sbDaneElementow = widok_.zapiszSchemat = true;
+      return {};
+    case RodzajZadania::Zaden:
+      break;
+  }
+  return {};
+}
+
 Skutki Kreator::WczytajPlikZrm(std::string_view bajty) {
   Skutki s;
   // The main window back at its start, whatever the file holds.
   p_.Krok = 0;
   FormCreate();
-  widok_.sbSchemat = true;
+  widok_.sbSchemat = widok_.zapiszSchemat = true;
   if (!WczytajZrm(bajty, p_)) {
     dialogi_.error(kZlyPlikZrm);
     s.tabele = true;

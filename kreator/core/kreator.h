@@ -45,6 +45,7 @@ struct Widok {
   std::string dalejNapis = "&Dalej";
   bool dalejAktywny = true;
   bool sbSchemat = false, sbDaneElementow = false, sbZapisz = false;
+  bool zapiszSchemat = false;  // "Zapisz schemat" of the results window
 };
 
 // What one action asks of the windows besides the new view.
@@ -70,6 +71,11 @@ class Kreator {
   const Widok& widok() const { return widok_; }
   Widok& widok() { return widok_; }
   Przypadek& przypadek() { return p_; }
+
+  // Opens the exercise named on the command line: a ".ZRM" is loaded, a
+  // ".SRM" makes the pictures available; anything else is ignored.
+  Skutki OtworzZadanie(const std::string& argument);
+  const std::string& argument() const { return argument_; }
 
   // Fills the case from the bytes of a ".ZRM" file and replays Next up to
   // the slack-node page; a file that is not valid leaves an empty wizard
@@ -104,6 +110,7 @@ class Kreator {
   Widok widok_;
   int ekranSzerokosc_ = 1024;
   std::optional<WynikRozplywu> wyniki_;
+  std::string argument_;
 };
 
 // The prompt of each page 0..14.

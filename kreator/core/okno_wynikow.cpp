@@ -6,8 +6,16 @@
 #include "common/core/zapis.h"
 #include "kreator/core/kreator.h"
 #include "kreator/core/raport.h"
+#include "kreator/core/zadanie.h"
 
 namespace kreator {
+
+namespace {
+std::string NieMogeZapisac(int blad) {
+  return "Nie mogę zapisać pliku. Wystąpił błąd nr " + common::CalkowitaNaTekst(blad) +
+         ". Sprawdź gdzie zapisujesz wskazany plik, czy zapisanie w tym miejscu jest możliwe !!!";
+}
+}  // namespace
 
 void OknoWynikow::Button1Click(const Przypadek& p, const WynikRozplywu& w) {
   raport = RaportRozplywu(p, w);
@@ -36,12 +44,38 @@ bool OknoWynikow::ZapiszWyniki() {
   }
   PlikWynikow = *nazwa;
   if (const int blad = common::ZapiszTekstCp1250(*nazwa, raport)) {
-    dialogi_.message(common::Ikona::Blad, kTytulProgramu,
-                     "Nie mogę zapisać pliku. Wystąpił błąd nr " + common::CalkowitaNaTekst(blad) +
-                         ". Sprawdź gdzie zapisujesz wskazany plik, czy zapisanie w tym miejscu jest możliwe !!!");
+    dialogi_.message(common::Ikona::Blad, kTytulProgramu, NieMogeZapisac(blad));
     return false;
   }
   WynikiZapisane = true;
+  return true;
+}
+
+
+bool OknoWynikow::ZapiszSchemat(const std::string& argument) {
+  const auto schemat = PlikTowarzyszacy(argument, ".URM");
+  if (!schemat) {
+    dialogi_.error(kBrakSchematu);
+    return false;
+  }
+  const auto nazwa = dialogi_.askSaveFileName({"Zapisz schemat jako", "Mapa bitowa systemu Windows (*.bmp)", "bmp",
+                                               FolderStartowy(),
+                                               PlikSchematu.empty() ? "Symulowany schemat" : PlikSchematu});
+  if (!nazwa || nazwa->empty() || common::RozszerzenieDuze(*nazwa).empty()) return false;
+  if (common::RozszerzenieDuze(*nazwa) != ".BMP") {
+    dialogi_.error(kZleRozszerzenie);
+    return false;
+  }
+  PlikSchematu = *nazwa;
+  const auto wciazJest = PlikTowarzyszacy(argument, ".URM");
+  if (!wciazJest) {
+    dialogi_.error(kSchematNieIstnieje);
+    return false;
+  }
+  if (const int blad = common::KopiujPlik(*wciazJest, *nazwa)) {
+    dialogi_.message(common::Ikona::Blad, kTytulProgramu, NieMogeZapisac(blad));
+    return false;
+  }
   return true;
 }
 

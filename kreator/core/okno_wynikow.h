@@ -24,6 +24,11 @@ class OknoWynikow {
   // the report. True when the file was written.
   bool ZapiszWyniki();
 
+  // "Zapisz schemat": a byte-for-byte copy of the exercise's scheme picture
+  // (found beside `argument`, the exercise named on the command line)
+  // under a ".BMP" name. True when the copy was written.
+  bool ZapiszSchemat(const std::string& argument);
+
   // "Zamknij": true when the window may close (saved, or the user agrees
   // to lose the results).
   bool MoznaZamknac();

@@ -15,6 +15,7 @@
 #include "kreator/core/kreator.h"
 #include "kreator/core/plik_zrm.h"
 #include "kreator/core/raport.h"
+#include "kreator/core/zadanie.h"
 
 namespace kreator {
 
@@ -121,18 +122,16 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, std::ostream& wyjs
     bledy << kZleRozszerzenieZrm << '\n';
     return 1;
   }
-  std::ifstream plik(o.plik, std::ios::binary);
-  if (!plik) {
-    bledy << "Nie można otworzyć pliku \"" << o.plik << "\": " << std::strerror(errno) << '\n';
+  std::string bajty;
+  if (!CzytajPlik(o.plik, bajty, blad)) {
+    bledy << blad << '\n';
     return 1;
   }
-  std::ostringstream bajty;
-  bajty << plik.rdbuf();
 
   common::ConsoleDialogService dialogi(bledy);
   Przypadek p;
   Kreator k(p, dialogi);
-  k.WczytajPlikZrm(bajty.str());
+  k.WczytajPlikZrm(bajty);
   if (p.Krok != 10) return 1;
   // The four values as typed on pages 10 to 13; the slack node may come
   // preset from a single generator node.

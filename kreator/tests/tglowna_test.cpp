@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "common/core/dialogi.h"
+#include "kreator/core/plik_zrm.h"
 #include "kreator/ui/program.h"
 
 using namespace kreator;
@@ -230,6 +231,51 @@ class TGlownaTest : public QObject {
     QVERIFY(!g->KoniecP->isVisible());
     QVERIFY(!program->tlo->sb_Zapisz->isVisible());
     QVERIFY(g->DalejBB->isEnabled());
+  }
+
+  void anExerciseFromTheCommandLineWithItsPictures() {
+    // An exercise in a folder of its own: data, a readable scheme, a broken element-data picture.
+    const QString folder = QDir::tempPath() + "/kreator_ui_zadanie";
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    const std::string zrm = ZbudujZrm({"2", "1", "0", "1;", "2;", "110;", "0,12;", "0,4;", "2,8;", "50;", "1;", "", "",
+                                       "", "", "", "", "", "", "", "1", "1;", "110;", "0;", "1", "2;", "50;", "20;"});
+    QFile plik(folder + "/zad1.zrm");
+    QVERIFY(plik.open(QIODevice::WriteOnly));
+    plik.write(zrm.data(), qint64(zrm.size()));
+    plik.close();
+    QImage schemat(320, 200, QImage::Format_RGB32);
+    schemat.fill(Qt::white);
+    QVERIFY(schemat.save(folder + "/zad1.URM", "BMP"));
+    QFile zly(folder + "/ZAD1.drm");  // found ignoring case; not a bitmap
+    QVERIFY(zly.open(QIODevice::WriteOnly));
+    zly.write("to nie jest obraz");
+    zly.close();
+
+    program.reset();
+    program = std::make_unique<Program>(*d, QDir::tempPath().toStdString());
+    program->argument = (folder + "/zad1.zrm").toStdString();
+    g = program->glowna.get();
+    program->pokaz();
+    QVERIFY(QTest::qWaitForWindowExposed(g));
+    QCOMPARE(program->przypadek.Krok, 10);
+    QCOMPARE(g->DaneE->text(), QString("1"));
+    QVERIFY(program->tlo->sb_Schemat->isVisible());
+    QVERIFY(!program->tlo->sb_DaneElementow->isVisible());
+
+    QTest::mouseClick(program->tlo->sb_Schemat, Qt::LeftButton);
+    QVERIFY(program->schemat->isVisible());
+    QCOMPARE(program->schemat->size(), QSize(320, 200));
+    const QRect ekran = g->screen()->geometry();
+    QCOMPARE(program->schemat->x(), ekran.width() - 320 - 10);
+
+    d->odpowiedzi = {true};
+    g->NowyBBClick();  // after Start over the element-data picture is offered
+    QVERIFY(program->tlo->sb_DaneElementow->isVisible());
+    QTest::mouseClick(program->tlo->sb_DaneElementow, Qt::LeftButton);
+    QVERIFY(d->ostatni().rfind("Brak pliku z danymi do wybranego układu (lub plik ten jest niepoprawnym plikiem DRM)", 0) == 0);
+    QVERIFY(!program->daneElementow->isVisible());
+    QDir(folder).removeRecursively();
   }
 
   void windowsAreCreatedOnceAndHideOnStartOver() {

@@ -125,7 +125,7 @@ TEST_F(Wsadowy, RefusalsAndUsage) {
       {{"--batch", (folder / "zad1.TXT").string(), "--slack-kv", "110", "--epsilon", "0,1", "--r", "1,5"}, 1,
        "Wskazany plik nie jest prawidłowym plikiem zawierającym dane schematu"},
       {{"--batch", (folder / "brak.ZRM").string(), "--slack-kv", "110", "--epsilon", "0,1", "--r", "1,5"}, 1,
-       "Nie można otworzyć pliku"},
+       "Nie można odczytać pliku"},
       {{"--batch", zrm, "--epsilon", "0,1", "--r", "1,5"}, 2, "Kreator: brak opcji --slack-kv"},
       {{"--batch", zrm, "--slack-kv"}, 2, "Kreator: brak wartości opcji --slack-kv"},
       {{"--batch", zrm, "--fast"}, 2, "Kreator: nieznana opcja: --fast"},

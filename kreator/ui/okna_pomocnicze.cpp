@@ -1,6 +1,8 @@
 #include "kreator/ui/okna_pomocnicze.h"
 
+#include <QImageReader>
 #include <QKeyEvent>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace kreator {
@@ -39,23 +41,43 @@ void TF_Podglad::keyPressEvent(QKeyEvent* e) {
   else QWidget::keyPressEvent(e);
 }
 
-OknoObrazka::OknoObrazka(const char* nazwa, const char* tytul, const char* nazwaObrazka, QWidget* rodzic)
+OknoObrazka::OknoObrazka(const char* nazwa, const char* tytul, const char* nazwaObrazka, bool rozciagaj,
+                         QWidget* rodzic)
     : QWidget(rodzic, Qt::Tool | Qt::WindowStaysOnTopHint) {
   setObjectName(nazwa);
   setWindowTitle(QString::fromUtf8(tytul));
-  obrazek = new QLabel(this);
+  obrazek = new QLabel;
   obrazek->setObjectName(nazwaObrazka);
   obrazek->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   auto* uklad = new QVBoxLayout(this);
   uklad->setContentsMargins(0, 0, 0, 0);
-  uklad->addWidget(obrazek);
+  if (rozciagaj) {
+    // The picture follows the window when the user resizes it.
+    obrazek->setScaledContents(true);
+    obrazek->setMinimumSize(1, 1);
+    uklad->addWidget(obrazek);
+  } else {
+    auto* przewijanie = new QScrollArea;
+    przewijanie->setWidget(obrazek);
+    przewijanie->setFrameShape(QFrame::NoFrame);
+    przewijanie->setBackgroundRole(QPalette::Window);
+    uklad->addWidget(przewijanie);
+  }
 }
 
-QWidget* NoweOkno(const char* nazwa, const char* tytul, QWidget* rodzic) {
-  auto* okno = new QWidget(rodzic, Qt::Window);
-  okno->setObjectName(nazwa);
-  okno->setWindowTitle(QString::fromUtf8(tytul));
-  return okno;
+void OknoObrazka::ustaw(const QImage& obraz) {
+  obrazek->setPixmap(QPixmap::fromImage(obraz));
+  if (!obrazek->hasScaledContents()) obrazek->resize(obraz.size());
 }
+
+QImage WczytajBitmape(const QString& sciezka) {
+  QImageReader czytnik(sciezka, "bmp");
+  czytnik.setDecideFormatFromContent(false);
+  const QSize rozmiar = czytnik.size();
+  // A picture larger than any screen is refused before it is decoded.
+  if (!rozmiar.isValid() || rozmiar.width() > 10000 || rozmiar.height() > 10000) return {};
+  return czytnik.read();
+}
+
 
 }  // namespace kreator

@@ -2,6 +2,7 @@
 // start-up; closing one only hides it.
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -20,18 +21,20 @@ class TF_Podglad : public QWidget {
   void keyPressEvent(QKeyEvent* e) override;
 };
 
-// A resizable tool window that shows one picture (the network scheme or
-// the element data of an exercise).
+// A resizable tool window that shows one picture of an exercise: the
+// network scheme stretched with the window, or the element data at its own
+// size with scroll bars.
 class OknoObrazka : public QWidget {
   Q_OBJECT
  public:
-  OknoObrazka(const char* nazwa, const char* tytul, const char* nazwaObrazka, QWidget* rodzic = nullptr);
+  OknoObrazka(const char* nazwa, const char* tytul, const char* nazwaObrazka, bool rozciagaj,
+              QWidget* rodzic = nullptr);
+  void ustaw(const QImage& obraz);
   QLabel* obrazek;
 };
 
-// A window whose content the later parts of the program fill: the
-// catalogues, the inspector and the results window. It has its name and
-// caption, is created in its place and hides when closed.
-QWidget* NoweOkno(const char* nazwa, const char* tytul, QWidget* rodzic = nullptr);
+// Reads a Windows bitmap, refusing what is not one or is too large to show.
+QImage WczytajBitmape(const QString& sciezka);
+
 
 }  // namespace kreator

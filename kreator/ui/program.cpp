@@ -5,27 +5,37 @@
 
 #include "common/core/powloka.h"
 #include "kreator/core/tabele.h"
+#include "kreator/core/zadanie.h"
 
 namespace kreator {
 
 Program::Program(common::DialogService& dialogi, std::string folderProgramu)
-    : kreator(przypadek, dialogi), stanWynikow(dialogi), dialogi_(dialogi), folder_(std::move(folderProgramu)) {
+    : kreator(przypadek, dialogi),
+      stanWynikow(dialogi),
+      stanKataloguLinii(Tabela::Linie, przypadek, dialogi),
+      stanKataloguTrafo(Tabela::Trafo, przypadek, dialogi),
+      dialogi_(dialogi),
+      folder_(std::move(folderProgramu)) {
   glowna = std::make_unique<TGlowna>(kreator, dialogi);
   podglad = std::make_unique<TF_Podglad>();
-  katalogLinii.reset(NoweOkno("TKatalogLini", "Katalog linii"));
-  katalogTrafo.reset(NoweOkno("TKatalogTrafo", "Katalog transformatorów"));
+  katalogLinii = std::make_unique<TKatalogLini>(stanKataloguLinii);
+  katalogTrafo = std::make_unique<TKatalogTrafo>(stanKataloguTrafo);
   dane = std::make_unique<TDane>(przypadek);
   tlo = std::make_unique<TF_Tlo>();
-  daneElementow = std::make_unique<OknoObrazka>("TF_DaneElementow", "Dane Elementow (Linie i Transformatory)", "IMG_dane");
+  daneElementow = std::make_unique<OknoObrazka>("TF_DaneElementow", "Dane Elementow (Linie i Transformatory)",
+                                                "IMG_dane", false);
   daneElementow->setAutoFillBackground(true);
   daneElementow->setBackgroundRole(QPalette::Base);
-  schemat = std::make_unique<OknoObrazka>("TF_Schemat", "Schemat symulowanego układu", "ImageSchemat");
+  schemat = std::make_unique<OknoObrazka>("TF_Schemat", "Schemat symulowanego układu", "ImageSchemat", true);
   wynik = std::make_unique<TF_Wynik>(stanWynikow);
 
   glowna->zamknijOkno = [this](Okno o) {
     if (QWidget* w = okno(o)) w->hide();
   };
-  glowna->poZmianie = [this](const Widok& w) { tlo->ustawPrzyciski(w); };
+  glowna->poZmianie = [this](const Widok& w) {
+    tlo->ustawPrzyciski(w);
+    wynik->SpeedButton3->setVisible(w.zapiszSchemat);
+  };
   glowna->poPierwszymPokazaniu = [this] {
     // The background covers the screen behind the main window, which stays in front.
     QScreen* ekran = glowna->screen() ? glowna->screen() : QGuiApplication::primaryScreen();
@@ -33,6 +43,7 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
     tlo->show();
     glowna->raise();
     glowna->activateWindow();
+    if (!argument.empty()) glowna->pokaz(kreator.OtworzZadanie(argument));
   };
   QObject::connect(tlo.get(), &TF_Tlo::klikniete, glowna.get(), [this] {
     glowna->raise();
@@ -48,6 +59,25 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
     pokazPodglad();
     stanWynikow.ZapiszWyniki();
   });
+  QObject::connect(glowna->KatalogBB, &QPushButton::clicked, glowna.get(), [this] { KatalogBBClick(); });
+  // An insertion changes cells behind the grid view: redraw it, keeping the user's cell.
+  auto odswiez = [](common::SiatkaWidok* s, int kolumna0) {
+    const QModelIndex biezacy = s->currentIndex();
+    s->odswiez(kolumna0);
+    if (biezacy.isValid()) s->setCurrentIndex(s->model()->index(biezacy.row(), biezacy.column()));
+  };
+  QObject::connect(katalogLinii.get(), &OknoKatalogu::wstawiono, glowna.get(),
+                   [this, odswiez] { odswiez(glowna->LinieSG, kSzerokoscKolumny0Linii); });
+  QObject::connect(katalogTrafo.get(), &OknoKatalogu::wstawiono, glowna.get(),
+                   [this, odswiez] { odswiez(glowna->TrafoSG, 100); });
+  QObject::connect(tlo->sb_Schemat, &QPushButton::clicked, glowna.get(), [this] { pokazSchemat(); });
+  QObject::connect(tlo->sb_DaneElementow, &QPushButton::clicked, glowna.get(), [this] { pokazDaneElementow(); });
+  QObject::connect(wynik->SpeedButton4, &QPushButton::clicked, glowna.get(), [this] {
+    pokazSchemat();
+    wynik->raise();
+  });
+  QObject::connect(wynik->SpeedButton3, &QPushButton::clicked, glowna.get(),
+                   [this] { stanWynikow.ZapiszSchemat(kreator.argument()); });
   QObject::connect(wynik.get(), &TF_Wynik::ukryte, glowna.get(), [this] { glowna->setEnabled(true); });
   QObject::connect(tlo->sb_CloseTlo, &QPushButton::clicked, glowna.get(), &TGlowna::ZamknijBBClick);
   QObject::connect(tlo->sb_Help, &QPushButton::clicked, glowna.get(),
@@ -71,6 +101,50 @@ void Program::Button1Click() {
   wynik->show();
   wynik->raise();
   glowna->setEnabled(false);
+}
+
+void Program::KatalogBBClick() {
+  auto wiersz = [](common::SiatkaWidok* s) { return s->currentIndex().isValid() ? s->currentIndex().row() + 1 : 1; };
+  if (przypadek.Krok == 4) katalogLinii->otworz(przypadek.LiczbaLinii, wiersz(glowna->LinieSG));
+  if (przypadek.Krok == 5) katalogTrafo->otworz(przypadek.LiczbaTransformatorow, wiersz(glowna->TrafoSG));
+}
+
+void Program::pokazSchemat() {
+  const auto plik = PlikTowarzyszacy(kreator.argument(), ".URM");
+  if (!plik) {
+    dialogi_.error(kBrakSchematu);
+    return;
+  }
+  const QImage obraz = WczytajBitmape(QString::fromStdString(*plik));
+  if (obraz.isNull()) {
+    dialogi_.error(kZlySchemat);
+    return;
+  }
+  // The window takes the picture's size, at the top right of the screen.
+  schemat->ustaw(obraz);
+  schemat->resize(obraz.size());
+  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+  schemat->move(ekran.x() + ekran.width() - schemat->width() - 10, ekran.y() + 10);
+  schemat->show();
+  schemat->raise();
+}
+
+void Program::pokazDaneElementow() {
+  const auto plik = PlikTowarzyszacy(kreator.argument(), ".DRM");
+  if (!plik) {
+    dialogi_.error(kBrakDanychElementow);
+    return;
+  }
+  const QImage obraz = WczytajBitmape(QString::fromStdString(*plik));
+  if (obraz.isNull()) {
+    dialogi_.error(kZleDaneElementow);
+    return;
+  }
+  daneElementow->ustaw(obraz);
+  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+  daneElementow->setGeometry(ekran.x() + 10, ekran.y() + 10, obraz.width() + 30, 200);
+  daneElementow->show();
+  daneElementow->raise();
 }
 
 void Program::pokazPodglad() {

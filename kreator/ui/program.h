@@ -6,8 +6,10 @@
 #include <string>
 
 #include "common/core/dialogi.h"
+#include "kreator/core/katalog.h"
 #include "kreator/core/kreator.h"
 #include "kreator/core/okno_wynikow.h"
+#include "kreator/ui/katalogi.h"
 #include "kreator/ui/okna_pomocnicze.h"
 #include "kreator/ui/tdane.h"
 #include "kreator/ui/tf_tlo.h"
@@ -33,14 +35,24 @@ class Program {
   void pokazPodglad();
   // One of the final panel's tables in the inspector.
   void pokazTabele(QPushButton* przycisk);
+  // The exercise's pictures: the scheme at the top right, the element data at the top left.
+  void pokazSchemat();
+  void pokazDaneElementow();
+  // "Wstaw z katalogu": the catalogue of the grid page shown, at the row of the grid's current cell.
+  void KatalogBBClick();
+
+  // The exercise named on the command line, opened when the main window is first shown.
+  std::string argument;
 
   Przypadek przypadek;
   Kreator kreator;
   OknoWynikow stanWynikow;
+  Katalog stanKataloguLinii, stanKataloguTrafo;
   // In the order of creation.
   std::unique_ptr<TGlowna> glowna;
   std::unique_ptr<TF_Podglad> podglad;
-  std::unique_ptr<QWidget> katalogLinii, katalogTrafo;
+  std::unique_ptr<TKatalogLini> katalogLinii;
+  std::unique_ptr<TKatalogTrafo> katalogTrafo;
   std::unique_ptr<TDane> dane;
   std::unique_ptr<TF_Tlo> tlo;
   std::unique_ptr<OknoObrazka> daneElementow, schemat;

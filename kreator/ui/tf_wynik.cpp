@@ -76,7 +76,7 @@ void TF_Wynik::odswiez() {
   Label2->setText(Q(stan_.Label2));
   Label3->setText(Q(stan_.Label3));
   Label4->setText(Q(stan_.Label4));
-  SpeedButton4->setVisible(SpeedButton3->isVisible());
+  SpeedButton4->setVisible(!SpeedButton3->isHidden());
 }
 
 void TF_Wynik::closeEvent(QCloseEvent* e) {

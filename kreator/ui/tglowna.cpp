@@ -84,6 +84,7 @@ TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodz
   LinieP = panelZSiatka("LinieP", LinieSG, p.LinieSG);
   LinieSG->setObjectName("LinieSG");
   LinieSG->setTabPrzechodziPoKomorkach(false);
+  MenuP = new MenuWypelniania(p, LinieSG);
   TrafoP = panelZSiatka("TrafoP", TrafoSG, p.TrafoSG);
   TrafoSG->setObjectName("TrafoSG");
   TrafoSG->setTabPrzechodziPoKomorkach(false);
@@ -123,6 +124,10 @@ TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodz
   ZamknijBB = Przycisk(this, "ZamknijBB", "&Zamknij", "Kliknij, lub naciśnij klawisz ESC, aby zamknąć program");
   ZamknijBB->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   for (QPushButton* b : {NowyBB, KatalogBB, WsteczBB, DalejBB, ZamknijBB}) filtr_.pilnujPrzycisku(b);
+  // The fill menu closes when the pointer leaves the grid for the window's
+  // background, the prompt or a bottom button.
+  for (QWidget* w : std::initializer_list<QWidget*>{this, L1, NowyBB, KatalogBB, WsteczBB, DalejBB, ZamknijBB})
+    MenuP->zamykajPrzyRuchuNad(w);
 
   // Never seen, but it can hold the focus so that Enter after a computation clicks it.
   Button1 = new QPushButton("Button1", this);
@@ -189,6 +194,7 @@ void TGlowna::pokaz(const Skutki& s) {
     WElSG->odswiez(64);
     WObcSG->odswiez(70);
   }
+  if (w.panel != Panel::Linie) MenuP->zamknij();  // the menu belongs to the line page only
   LinieP->setVisible(w.panel == Panel::Linie);
   TrafoP->setVisible(w.panel == Panel::Trafo);
   WElP->setVisible(w.panel == Panel::WEl);

@@ -14,6 +14,7 @@
 #include "common/ui/filtr_klawiszy_qt.h"
 #include "common/ui/siatka_widok.h"
 #include "kreator/core/kreator.h"
+#include "kreator/ui/menu_wypelniania.h"
 
 namespace kreator {
 
@@ -36,6 +37,7 @@ class TGlowna : public QWidget {
   QLineEdit* DaneE;
   QWidget *LinieP, *TrafoP, *WElP, *WObcP, *KoniecP;
   common::SiatkaWidok *LinieSG, *TrafoSG, *WElSG, *WObcSG;
+  MenuWypelniania* MenuP;  // the column-fill menu over LinieSG
   QPushButton *NowyBB, *KatalogBB, *WsteczBB, *DalejBB, *ZamknijBB, *Button1;
   // The result-table buttons of KoniecP.
   QPushButton *SpeedButton1, *SpeedButton3, *SpeedButton4, *SpeedButton2, *SpeedButton6;
