@@ -1,0 +1,241 @@
+#include "tools/zadanie/pliki.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <sstream>
+#include <stdexcept>
+
+#include "common/core/cp1250.h"
+#include "common/core/dialogi.h"
+#include "common/core/liczby.h"
+#include "kreator/core/kreator.h"
+#include "kreator/core/plik_zrm.h"
+
+namespace zadanie {
+
+namespace {
+
+// The ".ZRM" lines 3 to 30; anything after line 30 the program never reads.
+constexpr size_t kWierszeDanych = 28;
+
+bool CzyUtf8(std::string_view s) {
+  for (size_t i = 0; i < s.size();) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const size_t dalsze = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : 99;
+    if (dalsze == 99 || c == 0xC0 || c == 0xC1 || i + dalsze >= s.size()) return false;
+    for (size_t k = 1; k <= dalsze; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2) return false;
+    i += dalsze + 1;
+  }
+  return true;
+}
+
+std::string Przytnij(std::string_view s) {
+  const size_t a = s.find_first_not_of(" \t");
+  if (a == std::string_view::npos) return "";
+  return std::string(s.substr(a, s.find_last_not_of(" \t") - a + 1));
+}
+
+std::string Liczba(const char* forma, double x) { return common::Formatuj(forma, {x}); }
+
+// The count on data line `i` (from 0: line 3 of the ".ZRM"), or 0.
+int LiczbaZWiersza(const std::vector<std::string>& wiersze, size_t i) {
+  try {
+    return i < wiersze.size() ? std::max(0, common::NaCalkowita(wiersze[i])) : 0;
+  } catch (const common::BladKonwersji&) {
+    return 0;
+  }
+}
+
+}  // namespace
+
+std::string NaUtf8(std::string_view bajty) {
+  if (bajty.substr(0, 3) == "\xEF\xBB\xBF") bajty.remove_prefix(3);  // a byte-order mark some editors write
+  return CzyUtf8(bajty) ? std::string(bajty) : common::Cp1250DoUtf8(bajty);
+}
+
+std::vector<std::string> WierszeDanych(std::string_view bajty, std::vector<int>* numery) {
+  std::vector<std::string> wiersze;
+  std::vector<int> nr;
+  int biezacy = 0;
+  for (const std::string& w : kreator::PodzielNaWiersze(NaUtf8(bajty))) {
+    ++biezacy;
+    // A comment line is no line of the file; an empty line is one (the
+    // transformer columns of a network without transformers).
+    if (Przytnij(w).starts_with('#')) continue;
+    wiersze.push_back(common::Utf8DoCp1250(Przytnij(std::string_view(w).substr(0, w.find('#')))));
+    nr.push_back(biezacy);
+  }
+  // Empty lines at the end are no data; a line after line 30 would be
+  // counted in the integrity lines but never read, so it is a mistake.
+  while (wiersze.size() > kWierszeDanych && wiersze.back().empty()) {
+    wiersze.pop_back();
+    nr.pop_back();
+  }
+  if (numery) *numery = nr;
+  if (wiersze.size() > kWierszeDanych)
+    throw std::runtime_error("plik danych ma " + std::to_string(wiersze.size()) +
+                             " wierszy, a program czyta tylko wiersze 3–30 pliku .ZRM, czyli 28 wierszy danych");
+  return wiersze;
+}
+
+std::vector<std::string> BledyDanych(const std::vector<std::string>& wiersze, const std::vector<int>& numery) {
+  // What each ".ZRM" line from 3 on holds; a column line follows the count it belongs to.
+  static const char* const kZnaczenie[kWierszeDanych] = {"liczba węzłów",
+                                                         "liczba linii",
+                                                         "liczba transformatorów",
+                                                         "linie: początek w węźle",
+                                                         "linie: koniec w węźle",
+                                                         "linie: napięcie [kV]",
+                                                         "linie: R' [om/km]",
+                                                         "linie: X' [om/km]",
+                                                         "linie: B' [µS/km]",
+                                                         "linie: długość [km]",
+                                                         "linie: liczba torów",
+                                                         "transformatory: węzeł górny",
+                                                         "transformatory: węzeł dolny",
+                                                         "transformatory: napięcie górne [kV]",
+                                                         "transformatory: napięcie dolne [kV]",
+                                                         "transformatory: moc znamionowa [MVA]",
+                                                         "transformatory: straty w miedzi [kW]",
+                                                         "transformatory: straty w żelazie [kW]",
+                                                         "transformatory: napięcie zwarcia [%]",
+                                                         "transformatory: prąd stanu jałowego [%]",
+                                                         "liczba węzłów elektrownianych",
+                                                         "węzły elektrowniane: węzeł",
+                                                         "węzły elektrowniane: napięcie [kV]",
+                                                         "węzły elektrowniane: moc czynna [MW]",
+                                                         "liczba węzłów obciążeniowych",
+                                                         "węzły obciążeniowe: węzeł",
+                                                         "węzły obciążeniowe: moc czynna [MW]",
+                                                         "węzły obciążeniowe: moc bierna [Mvar]"};
+  std::vector<std::string> bledy;
+  const auto gdzie = [&](size_t i) {
+    const std::string plik =
+        i < numery.size() ? "wiersz " + std::to_string(numery[i]) + " pliku danych" : "brak wiersza";
+    return plik + " (wiersz " + std::to_string(i + 3) + " pliku .ZRM, " + kZnaczenie[i] + "): ";
+  };
+  // Data line i is ".ZRM" line i + 3; the counts stand on lines 3, 4, 5, 23, 27.
+  constexpr size_t kLinie = 1, kTrafa = 2, kElektrowniane = 20, kObciazeniowe = 24;
+  for (size_t i = 0; i < kWierszeDanych; ++i) {
+    const std::string w = i < wiersze.size() ? common::Cp1250DoUtf8(wiersze[i]) : "";
+    if (i <= kTrafa || i == kElektrowniane || i == kObciazeniowe) {
+      bool dobra = true;
+      try {
+        dobra = common::NaCalkowita(w) >= 0;
+      } catch (const common::BladKonwersji&) {
+        dobra = false;
+      }
+      if (!dobra) bledy.push_back(gdzie(i) + "„" + w + "” nie jest liczbą całkowitą nieujemną");
+      continue;
+    }
+    const int elementy = LiczbaZWiersza(wiersze, i < 11               ? kLinie
+                                                 : i < kElektrowniane ? kTrafa
+                                                 : i < kObciazeniowe  ? kElektrowniane
+                                                                      : kObciazeniowe);
+    // The loader's rule: ";" ends a value, a missing final ";" is tolerated.
+    std::vector<std::string> wartosci;
+    std::string biezaca;
+    for (char c : w) {
+      if (c != ';') {
+        biezaca += c;
+        continue;
+      }
+      wartosci.push_back(biezaca);
+      biezaca.clear();
+    }
+    if (!biezaca.empty()) wartosci.push_back(biezaca);
+    if (int(wartosci.size()) != elementy)
+      bledy.push_back(gdzie(i) + std::to_string(wartosci.size()) + " wartości, a elementów jest " +
+                      std::to_string(elementy));
+    for (size_t k = 0; k < wartosci.size() && int(k) < elementy; ++k)
+      if (!common::CzyLiczba(wartosci[k]))
+        bledy.push_back(gdzie(i) + "wartość nr " + std::to_string(k + 1) + " „" + wartosci[k] + "” nie jest liczbą");
+  }
+  return bledy;
+}
+
+std::vector<std::string> TekstZadania(const OpisUkladu& o) {
+  std::vector<std::string> t = o.zadanie;
+  if (!o.bilansujacy && !o.epsilon && !o.r) return t;
+  t.push_back("");
+  t.push_back("Dane do obliczeń:");
+  if (o.bilansujacy) {
+    t.push_back("- węzeł elektrowniany bilansujący: nr " + std::to_string(o.bilansujacy->wezel));
+    t.push_back("- napięcie w węźle bilansującym: " + std::to_string(o.bilansujacy->napiecieKv) + " kV");
+  }
+  if (o.epsilon) t.push_back("- maksymalna różnica między dwoma krokami iteracyjnymi \"epsilon\": " + *o.epsilon);
+  if (o.r) t.push_back("- parametr relaksacji \"r\": " + *o.r);
+  return t;
+}
+
+double NapiecieZnamionowe(const kreator::Przypadek& p, int wezel) {
+  const std::string nr = std::to_string(wezel);
+  for (int i = 1; i <= p.LiczbaLinii; ++i)
+    if (p.LinieSG.cell(kreator::kLiniaPoczatek, i) == nr || p.LinieSG.cell(kreator::kLiniaKoniec, i) == nr)
+      return common::NaLiczbe(p.LinieSG.cell(kreator::kLiniaNapiecie, i));
+  for (int i = 1; i <= p.LiczbaTransformatorow; ++i)
+    for (int strona : {1, 2})
+      if (p.TrafoSG.cell(strona, i) == nr) return common::NaLiczbe(p.TrafoSG.cell(strona + 2, i));
+  return 0;
+}
+
+ProbneObliczenie Przelicz(std::string_view zrm, const OpisUkladu& o) {
+  ProbneObliczenie wynik;
+  if (!o.bilansujacy || !o.epsilon || !o.r) {
+    wynik.wiersze.push_back("Opis nie podaje „bilansujacy”, „epsilon” i „r”, więc zadania nie przeliczono próbnie.");
+    wynik.dobre = true;
+    return wynik;
+  }
+  std::ostringstream komunikaty;
+  common::ConsoleDialogService dialogi(komunikaty);
+  kreator::Przypadek p;
+  kreator::Kreator k(p, dialogi);
+  const auto odmowa = [&](const std::string& dlaczego) {
+    wynik.wiersze.push_back(dlaczego);
+    std::istringstream s(komunikaty.str());
+    for (std::string w; std::getline(s, w);) wynik.wiersze.push_back("  " + w);
+    return wynik;
+  };
+  try {
+    k.WczytajPlikZrm(zrm);
+    if (p.Krok != 10) return odmowa("Program nie przyjmuje danych zadania:");
+    // The four values as the student types them on the last pages.
+    for (const std::string& wartosc :
+         {std::to_string(o.bilansujacy->wezel), std::to_string(o.bilansujacy->napiecieKv), *o.epsilon, *o.r}) {
+      const int przed = p.Krok;
+      k.DalejBBClick(wartosc);
+      if (p.Krok == przed) return odmowa("Program nie przyjmuje wartości „" + wartosc + "”:");
+    }
+    k.DalejBBClick("");  // "Oblicz"
+  } catch (const common::BladKonwersji& b) {
+    return odmowa(std::string("Błąd konwersji: ") + b.what());
+  }
+  if (!k.wyniki()) return odmowa("Obliczenia przerwane:");
+
+  const kreator::WynikRozplywu& w = *k.wyniki();
+  wynik.dobre = true;
+  std::istringstream uwagi(komunikaty.str());
+  for (std::string u; std::getline(uwagi, u);) wynik.wiersze.push_back(u);
+  wynik.wiersze.push_back("Próbne obliczenie zbieżne po " + std::to_string(w.iteracje) +
+                          " krokach iteracyjnych; napięcie bazowe " + common::LiczbaNaTekst(w.baza.NapiecieBazowe) +
+                          " kV.");
+  wynik.wiersze.push_back("Węzeł    U [kV]   U/Un   kąt [°]     P [MW]  Q [Mvar]  (moce odbierane)");
+  std::vector<std::string> ostrzezenia;
+  for (int n = 1; n <= w.N(); ++n) {
+    const double un = NapiecieZnamionowe(p, n), u = w.UkV(n);
+    wynik.wiersze.push_back(common::Formatuj("%5d", {static_cast<long long>(n)}) + Liczba(" %9.3f", u) +
+                            Liczba(" %6.3f", un > 0 ? u / un : 0.0) +
+                            Liczba(" %9.3f", w.KatRad(n) * 180 / std::numbers::pi) + Liczba(" %10.3f", w.PMW(n)) +
+                            Liczba(" %9.3f", w.QMvar(n)));
+    if (un > 0 && (u < 0.9 * un || u > 1.1 * un))
+      ostrzezenia.push_back("Uwaga: w węźle " + std::to_string(n) + " napięcie " + Liczba("%.2f", u) +
+                            " kV leży poza przedziałem 0,9–1,1 napięcia znamionowego " + common::LiczbaNaTekst(un) +
+                            " kV.");
+  }
+  wynik.wiersze.insert(wynik.wiersze.end(), ostrzezenia.begin(), ostrzezenia.end());
+  return wynik;
+}
+
+}  // namespace zadanie

@@ -1,0 +1,56 @@
+// The text files of an exercise and the trial run that proves it can be
+// solved: the ".ZRM" from the data lines, the ".SRM" from the task
+// statement, and the load flow computed exactly as the program will do it
+// once the student has typed the slack node, its voltage, epsilon and r.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kreator/core/przypadek.h"
+#include "tools/zadanie/opis.h"
+
+namespace zadanie {
+
+// A text file in UTF-8 or Windows-1250, as UTF-8: a text that is valid
+// UTF-8 is taken as it is, any other as Windows-1250.
+std::string NaUtf8(std::string_view bajty);
+
+// Lines 3.. of the ".ZRM" from a data file (UTF-8 or Windows-1250, any
+// line ends), in Windows-1250 without line ends or surrounding blanks.
+// A line whose first character other than a blank is "#" is a comment and
+// no line of the file; elsewhere "#" starts a comment to the end of the
+// line. An empty line stays a line (an empty column).
+// Throws std::runtime_error when the file has more than the 28 lines
+// (3 to 30) the program reads.
+// `numery`, when given, receives the data file's line number of each line.
+std::vector<std::string> WierszeDanych(std::string_view bajty, std::vector<int>* numery = nullptr);
+
+// What makes the lines unfit for the program, one message per fault: a
+// count that is no whole number, a column with more or fewer values than
+// elements, a value that is no number. Each message names the line of the
+// data file (`numery`) and of the ".ZRM" and what the line holds. Empty
+// when the program will take the file.
+std::vector<std::string> BledyDanych(const std::vector<std::string>& wiersze, const std::vector<int>& numery);
+
+// The ".SRM" lines (UTF-8): the task statement, then, when the description
+// names them, the values the student types on the last pages.
+std::vector<std::string> TekstZadania(const OpisUkladu& opis);
+
+// The rated voltage of a node in kV: the level of its lines, or of its
+// transformer winding when no line reaches it; 0 for a node of neither.
+double NapiecieZnamionowe(const kreator::Przypadek& p, int wezel);
+
+struct ProbneObliczenie {
+  bool dobre = false;
+  std::vector<std::string> wiersze;  // for the teacher: node table, warnings, or why it failed
+};
+
+// Loads the ".ZRM" bytes, types the description's slack node, voltage,
+// epsilon and r as a student would, and computes. Not good when the file,
+// a value, the configuration check or the convergence is refused.
+// Voltages outside 0,9..1,1 of the rated one are only warned about.
+ProbneObliczenie Przelicz(std::string_view zrm, const OpisUkladu& opis);
+
+}  // namespace zadanie
