@@ -1,5 +1,7 @@
 #include "common/core/siatka.h"
 
+#include "common/core/liczby.h"
+
 namespace common {
 
 const std::string& TextGrid::cell(int kolumna, int wiersz) const {
@@ -16,6 +18,13 @@ void TextGrid::setCell(int kolumna, int wiersz, std::string tekst) {
 void TextGrid::clearData() {
   for (int w = 1; w < wiersze_; ++w)
     for (int k = 1; k < kolumny_; ++k) komorki_.erase({k, w});
+}
+
+bool WszystkieKomorkiSaLiczbami(const TextGrid& g) {
+  for (int w = 1; w < g.rowCount(); ++w)
+    for (int k = 1; k < g.colCount(); ++k)
+      if (!CzyLiczba(g.cell(k, w))) return false;
+  return true;
 }
 
 }  // namespace common

@@ -31,4 +31,8 @@ class TextGrid {
   std::map<std::pair<int, int>, std::string> komorki_;
 };
 
+// True when every data cell (rows from 1, within a row columns from 1)
+// holds a number; the test stops at the first cell that does not.
+bool WszystkieKomorkiSaLiczbami(const TextGrid& g);
+
 }  // namespace common

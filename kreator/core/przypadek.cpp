@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "common/core/liczby.h"
 
 namespace kreator {
 
@@ -61,11 +60,5 @@ void PrzygotujTabele(Przypadek& p, Tabela t, int n) {
   }
 }
 
-bool WszystkieKomorkiSaLiczbami(const common::TextGrid& g) {
-  for (int w = 1; w < g.rowCount(); ++w)
-    for (int k = 1; k < g.colCount(); ++k)
-      if (!common::CzyLiczba(g.cell(k, w))) return false;
-  return true;
-}
 
 }  // namespace kreator

@@ -45,8 +45,6 @@ struct Przypadek {
 // labels ("L1", "T1", "W. el. 1", "W. obc. 1").
 void PrzygotujTabele(Przypadek& p, Tabela t, int n);
 
-// True when every data cell (rows from 1, within a row columns from 1)
-// holds a number; the test stops at the first cell that does not.
-bool WszystkieKomorkiSaLiczbami(const common::TextGrid& g);
+using common::WszystkieKomorkiSaLiczbami;
 
 }  // namespace kreator
