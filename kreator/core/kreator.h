@@ -13,20 +13,21 @@
 #include <vector>
 
 #include "common/core/dialogi.h"
+#include "common/core/lampa.h"
 #include "kreator/core/przypadek.h"
 #include "kreator/core/rozplyw.h"
 
 namespace kreator {
 
 inline constexpr const char* kTytulProgramu = "Kreator";
-inline constexpr int kLiczbaLamp = 13;
+using common::kLiczbaLamp;
+using common::Lampa;
 inline constexpr int kSzerokoscOkna = 600;
 inline constexpr int kSzerokoscOknaLinii = 650;
 inline constexpr int kSzerokoscOknaTrafo = 900;
 inline constexpr int kWysokoscOkna = 245;
 inline constexpr int kOstatniaStrona = 14;
 
-enum class Lampa { Neutralna, Biezaca, Wykonana };
 enum class Panel { Brak, Linie, Trafo, WEl, WObc };
 enum class Fokus { DaneE, LinieSG, TrafoSG, WElSG, WObcSG, DalejBB, Button1 };
 enum class Okno { TDane, TF_DaneElementow, TF_Schemat, TF_Wynik, TKatalogLini, TKatalogTrafo, TF_Podglad };

@@ -138,7 +138,7 @@ class TGlownaTest : public QObject {
   }
 
   void backgroundBarAndHelp() {
-    TF_Tlo* tlo = program->tlo.get();
+    common::TF_Tlo* tlo = program->tlo.get();
     QVERIFY(tlo->isVisible());
     const QRect ekran = g->screen()->geometry();
     QCOMPARE(tlo->geometry(), ekran);

@@ -17,23 +17,23 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
       dialogi_(dialogi),
       folder_(std::move(folderProgramu)) {
   glowna = std::make_unique<TGlowna>(kreator, dialogi);
-  podglad = std::make_unique<TF_Podglad>();
+  podglad = std::make_unique<common::TF_Podglad>();
   katalogLinii = std::make_unique<TKatalogLini>(stanKataloguLinii);
   katalogTrafo = std::make_unique<TKatalogTrafo>(stanKataloguTrafo);
   dane = std::make_unique<TDane>(przypadek);
-  tlo = std::make_unique<TF_Tlo>();
-  daneElementow = std::make_unique<OknoObrazka>("TF_DaneElementow", "Dane Elementow (Linie i Transformatory)",
+  tlo = std::make_unique<common::TF_Tlo>(QStringList{QString::fromUtf8("ROZPŁYW MOCY")});
+  daneElementow = std::make_unique<common::OknoObrazka>("TF_DaneElementow", "Dane Elementow (Linie i Transformatory)",
                                                 "IMG_dane", false);
   daneElementow->setAutoFillBackground(true);
   daneElementow->setBackgroundRole(QPalette::Base);
-  schemat = std::make_unique<OknoObrazka>("TF_Schemat", "Schemat symulowanego układu", "ImageSchemat", true);
+  schemat = std::make_unique<common::OknoObrazka>("TF_Schemat", "Schemat symulowanego układu", "ImageSchemat", true);
   wynik = std::make_unique<TF_Wynik>(stanWynikow);
 
   glowna->zamknijOkno = [this](Okno o) {
     if (QWidget* w = okno(o)) w->hide();
   };
   glowna->poZmianie = [this](const Widok& w) {
-    tlo->ustawPrzyciski(w);
+    tlo->ustawPrzyciski(w.sbSchemat, w.sbDaneElementow, w.sbZapisz);
     wynik->SpeedButton3->setVisible(w.zapiszSchemat);
   };
   glowna->poPierwszymPokazaniu = [this] {
@@ -45,7 +45,7 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
     glowna->activateWindow();
     if (!argument.empty()) glowna->pokaz(kreator.OtworzZadanie(argument));
   };
-  QObject::connect(tlo.get(), &TF_Tlo::klikniete, glowna.get(), [this] {
+  QObject::connect(tlo.get(), &common::TF_Tlo::klikniete, glowna.get(), [this] {
     glowna->raise();
     glowna->activateWindow();
   });
@@ -115,7 +115,7 @@ void Program::pokazSchemat() {
     dialogi_.error(kBrakSchematu);
     return;
   }
-  const QImage obraz = WczytajBitmape(QString::fromStdString(*plik));
+  const QImage obraz = common::WczytajBitmape(QString::fromStdString(*plik));
   if (obraz.isNull()) {
     dialogi_.error(kZlySchemat);
     return;
@@ -135,7 +135,7 @@ void Program::pokazDaneElementow() {
     dialogi_.error(kBrakDanychElementow);
     return;
   }
-  const QImage obraz = WczytajBitmape(QString::fromStdString(*plik));
+  const QImage obraz = common::WczytajBitmape(QString::fromStdString(*plik));
   if (obraz.isNull()) {
     dialogi_.error(kZleDaneElementow);
     return;

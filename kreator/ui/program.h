@@ -10,9 +10,9 @@
 #include "kreator/core/kreator.h"
 #include "kreator/core/okno_wynikow.h"
 #include "kreator/ui/katalogi.h"
-#include "kreator/ui/okna_pomocnicze.h"
+#include "common/ui/okna_pomocnicze.h"
+#include "common/ui/tf_tlo.h"
 #include "kreator/ui/tdane.h"
-#include "kreator/ui/tf_tlo.h"
 #include "kreator/ui/tf_wynik.h"
 #include "kreator/ui/tglowna.h"
 
@@ -50,12 +50,12 @@ class Program {
   Katalog stanKataloguLinii, stanKataloguTrafo;
   // In the order of creation.
   std::unique_ptr<TGlowna> glowna;
-  std::unique_ptr<TF_Podglad> podglad;
+  std::unique_ptr<common::TF_Podglad> podglad;
   std::unique_ptr<TKatalogLini> katalogLinii;
   std::unique_ptr<TKatalogTrafo> katalogTrafo;
   std::unique_ptr<TDane> dane;
-  std::unique_ptr<TF_Tlo> tlo;
-  std::unique_ptr<OknoObrazka> daneElementow, schemat;
+  std::unique_ptr<common::TF_Tlo> tlo;
+  std::unique_ptr<common::OknoObrazka> daneElementow, schemat;
   std::unique_ptr<TF_Wynik> wynik;
 
  private:

@@ -1,16 +1,9 @@
 #include "kreator/ui/tglowna.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QScreen>
-#include <QStyle>
 
-#include "common/core/okno.h"
-#include "common/core/powloka.h"
 #include "common/ui/tekst.h"
-#include "kreator/ui/obrazki.h"
 
 namespace kreator {
 
@@ -18,68 +11,11 @@ using common::Q;
 using common::S;
 
 namespace {
-
-constexpr int kPasekLamp = 36;     // width of the lamp strip Panel1
-constexpr int kLewaKrawedz = 45;   // left edge of the prompt, box and panels' content
-constexpr int kGoraPrzyciskow = 207;
-constexpr int kWysokoscPrzycisku = 30;
-const QColor kKolorBiezacy(255, 255, 255);
-const QColor kKolorWykonany(66, 113, 214);
 const char* kPodpowiedzDalej = "Kliknij, lub naciśnij klawisz ENTER, aby kontynuować";
-
-QPushButton* Przycisk(QWidget* rodzic, const char* nazwa, const char* napis, const char* podpowiedz) {
-  auto* b = new QPushButton(QString::fromUtf8(napis), rodzic);
-  b->setObjectName(nazwa);
-  b->setToolTip(QString::fromUtf8(podpowiedz));
-  b->setAutoDefault(true);  // a focused button takes Enter as its click
-  return b;
-}
-
 }  // namespace
 
 TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      kreator_(kreator),
-      dialogi_(dialogi) {
-  setObjectName("TGlowna");
-  setWindowTitle(kTytulProgramu);
-
-  Panel1 = new QWidget(this);
-  Panel1->setObjectName("Panel1");
-  Panel1->setAutoFillBackground(true);
-  QPalette paleta = Panel1->palette();
-  paleta.setColor(QPalette::Window, QColor(24, 44, 100));
-  Panel1->setPalette(paleta);
-  auto* godlo = new QLabel(Panel1);
-  godlo->setPixmap(Godlo(28));
-  godlo->setGeometry(4, 6, 28, 28);
-  int y = 42;
-  for (int i = 0; i < kLiczbaLamp; ++i) {
-    const int bok = (i == 0 || i == kLiczbaLamp - 1) ? 16 : 11;
-    PP[static_cast<size_t>(i)] = new QFrame(Panel1);
-    PP[static_cast<size_t>(i)]->setObjectName(QString("PP%1").arg(i + 1));
-    PP[static_cast<size_t>(i)]->setFrameShape(QFrame::Box);
-    PP[static_cast<size_t>(i)]->setAutoFillBackground(true);
-    PP[static_cast<size_t>(i)]->setGeometry((kPasekLamp - bok) / 2, y, bok, bok);
-    y += bok + 3;
-  }
-
-  L1 = new QLabel(this);
-  L1->setObjectName("L1");
-  L1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  QFont duza = L1->font();
-  duza.setPixelSize(15);
-  duza.setBold(true);
-  L1->setFont(duza);
-
-  DaneE = new QLineEdit(this);
-  DaneE->setObjectName("DaneE");
-  QFont pole = DaneE->font();
-  pole.setPixelSize(15);
-  DaneE->setFont(pole);
-  filtr_.pilnujPola(DaneE);
-
+    : OknoKreatora(kTytulProgramu, dialogi, rodzic), kreator_(kreator) {
   auto& p = kreator_.przypadek();
   LinieP = panelZSiatka("LinieP", LinieSG, p.LinieSG);
   LinieSG->setObjectName("LinieSG");
@@ -114,33 +50,23 @@ TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodz
     KoniecP->resize(x, kWysokoscPrzycisku);
   }
 
-  NowyBB = Przycisk(this, "NowyBB", "&Rozpocznij od nowa", kPodpowiedzDalej);
-  KatalogBB = Przycisk(this, "KatalogBB", "W&staw z katalogu", kPodpowiedzDalej);
-  WsteczBB = Przycisk(this, "WsteczBB", "&Wstecz", kPodpowiedzDalej);
-  WsteczBB->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-  DalejBB = Przycisk(this, "DalejBB", "&Dalej", kPodpowiedzDalej);
-  DalejBB->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+  NowyBB = przycisk("NowyBB", "&Rozpocznij od nowa", kPodpowiedzDalej);
+  KatalogBB = przycisk("KatalogBB", "W&staw z katalogu", kPodpowiedzDalej);
+  WsteczBB = przycisk("WsteczBB", "&Wstecz", kPodpowiedzDalej, QStyle::SP_ArrowLeft);
+  DalejBB = przycisk("DalejBB", "&Dalej", kPodpowiedzDalej, QStyle::SP_ArrowRight);
   DalejBB->setLayoutDirection(Qt::RightToLeft);  // the picture to the right of the text
-  ZamknijBB = Przycisk(this, "ZamknijBB", "&Zamknij", "Kliknij, lub naciśnij klawisz ESC, aby zamknąć program");
-  ZamknijBB->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  for (QPushButton* b : {NowyBB, KatalogBB, WsteczBB, DalejBB, ZamknijBB}) filtr_.pilnujPrzycisku(b);
+  ZamknijBB = przycisk("ZamknijBB", "&Zamknij", "Kliknij, lub naciśnij klawisz ESC, aby zamknąć program",
+                       QStyle::SP_DialogCloseButton);
   // The fill menu closes when the pointer leaves the grid for the window's
   // background, the prompt or a bottom button.
   for (QWidget* w : std::initializer_list<QWidget*>{this, L1, NowyBB, KatalogBB, WsteczBB, DalejBB, ZamknijBB})
     MenuP->zamykajPrzyRuchuNad(w);
-
-  // Never seen, but it can hold the focus so that Enter after a computation clicks it.
-  Button1 = new QPushButton("Button1", this);
-  Button1->setObjectName("Button1");
-  Button1->setAutoDefault(true);
-  Button1->setGeometry(-400, -400, 20, 20);
 
   connect(DalejBB, &QPushButton::clicked, this, &TGlowna::DalejBBClick);
   connect(WsteczBB, &QPushButton::clicked, this, &TGlowna::WsteczBBClick);
   connect(NowyBB, &QPushButton::clicked, this, &TGlowna::NowyBBClick);
   connect(ZamknijBB, &QPushButton::clicked, this, &TGlowna::ZamknijBBClick);
   connect(&filtr_, &common::FiltrKlawiszy::enter, this, &TGlowna::DalejBBClick);
-  connect(&filtr_, &common::FiltrKlawiszy::escape, this, &TGlowna::ZamknijBBClick);
   for (common::SiatkaWidok* g : {LinieSG, TrafoSG, WElSG, WObcSG}) {
     connect(g, &common::SiatkaWidok::enter, this, &TGlowna::DalejBBClick);
     connect(g, &common::SiatkaWidok::escape, this, &TGlowna::ZamknijBBClick);
@@ -161,7 +87,6 @@ QWidget* TGlowna::panelZSiatka(const char* nazwa, common::SiatkaWidok*& siatka, 
 void TGlowna::rozmiesc() {
   const Widok& w = kreator_.widok();
   const int szer = w.szerokosc;
-  Panel1->setGeometry(0, 0, kPasekLamp, w.wysokosc);
   const bool tabela = w.panel != Panel::Brak;
   L1->setGeometry(kLewaKrawedz, 8, szer - kLewaKrawedz - 10, tabela ? 24 : 140);
   DaneE->setGeometry(kLewaKrawedz, 90, 200, 28);
@@ -181,11 +106,7 @@ void TGlowna::rozmiesc() {
 
 void TGlowna::pokaz(const Skutki& s) {
   const Widok& w = kreator_.widok();
-  L1->setText(Q(w.L1));
-  // A one-line prompt in bold; the welcome and closing texts in the plain face, so they fit.
-  QFont f = L1->font();
-  f.setBold(w.L1.find('\n') == std::string::npos);
-  L1->setFont(f);
+  ustawL1(w.L1);
   if (DaneE->text() != Q(w.daneE)) DaneE->setText(Q(w.daneE));
   DaneE->setVisible(w.daneEWidoczne);
   if (s.tabele) {
@@ -205,21 +126,8 @@ void TGlowna::pokaz(const Skutki& s) {
   KatalogBB->setVisible(w.katalogBB);
   DalejBB->setText(Q(w.dalejNapis));
   DalejBB->setEnabled(w.dalejAktywny);
-  for (size_t i = 0; i < PP.size(); ++i) {
-    QPalette paleta = PP[i]->palette();
-    paleta.setColor(QPalette::Window, w.lampy[i] == Lampa::Biezaca    ? kKolorBiezacy
-                                      : w.lampy[i] == Lampa::Wykonana ? kKolorWykonany
-                                                                       : palette().color(QPalette::Button));
-    PP[i]->setPalette(paleta);
-  }
-  if (size() != QSize(w.szerokosc, w.wysokosc) || !pokazane_) {
-    setFixedSize(w.szerokosc, w.wysokosc);
-    if (QScreen* ekran = screen()) {
-      const QRect g = ekran->geometry();
-      const common::Prostokat r = common::Wysrodkuj(g.width(), g.height(), w.szerokosc, w.wysokosc);
-      move(g.x() + r.lewo, g.y() + r.gora);
-    }
-  }
+  ustawLampy(w.lampy);
+  ustawRozmiar(w.szerokosc, w.wysokosc);
   rozmiesc();
   if (zamknijOkno)
     for (Okno o : s.zamknij) zamknijOkno(o);
@@ -238,12 +146,7 @@ void TGlowna::pokaz(const Skutki& s) {
 }
 
 void TGlowna::wykonaj(const std::function<Skutki()>& akcja) {
-  // Whatever fails inside a handler is shown and the program goes on.
-  try {
-    pokaz(akcja());
-  } catch (const std::exception& e) {
-    dialogi_.message(common::Ikona::Blad, kTytulProgramu, e.what());
-  }
+  bezpiecznie([&] { pokaz(akcja()); });
 }
 
 void TGlowna::DalejBBClick() {
@@ -260,34 +163,6 @@ void TGlowna::WsteczBBClick() {
 
 void TGlowna::NowyBBClick() {
   wykonaj([this] { return kreator_.NowyBBClick(); });
-}
-
-void TGlowna::ZamknijBBClick() { close(); }
-
-void TGlowna::closeEvent(QCloseEvent* e) {
-  if (common::PotwierdzZamkniecie(dialogi_)) {
-    e->accept();
-    QApplication::quit();
-  } else {
-    e->ignore();
-  }
-}
-
-void TGlowna::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Escape) {
-    ZamknijBBClick();
-    return;
-  }
-  QWidget::keyPressEvent(e);
-}
-
-void TGlowna::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  if (!pokazane_) {
-    pokazane_ = true;
-    pokaz(Skutki{});
-    if (poPierwszymPokazaniu) poPierwszymPokazaniu();
-  }
 }
 
 }  // namespace kreator

@@ -2,23 +2,19 @@
 // the view of kreator::Kreator and passes clicks and keys to it.
 #pragma once
 
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-#include <array>
 #include <functional>
 
 #include "common/core/dialogi.h"
-#include "common/ui/filtr_klawiszy_qt.h"
+#include "common/ui/okno_kreatora.h"
 #include "common/ui/siatka_widok.h"
 #include "kreator/core/kreator.h"
 #include "kreator/ui/menu_wypelniania.h"
 
 namespace kreator {
 
-class TGlowna : public QWidget {
+class TGlowna : public common::OknoKreatora {
   Q_OBJECT
  public:
   TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodzic = nullptr);
@@ -30,30 +26,17 @@ class TGlowna : public QWidget {
   std::function<void(Okno)> zamknijOkno;
   // Called with the view after every action, for the background's bar.
   std::function<void(const Widok&)> poZmianie;
-  // Called when the main window is shown for the first time.
-  std::function<void()> poPierwszymPokazaniu;
-
-  QLabel* L1;
-  QLineEdit* DaneE;
   QWidget *LinieP, *TrafoP, *WElP, *WObcP, *KoniecP;
   common::SiatkaWidok *LinieSG, *TrafoSG, *WElSG, *WObcSG;
   MenuWypelniania* MenuP;  // the column-fill menu over LinieSG
-  QPushButton *NowyBB, *KatalogBB, *WsteczBB, *DalejBB, *ZamknijBB, *Button1;
+  QPushButton *NowyBB, *KatalogBB, *WsteczBB, *DalejBB, *ZamknijBB;
   // The result-table buttons of KoniecP.
   QPushButton *SpeedButton1, *SpeedButton3, *SpeedButton4, *SpeedButton2, *SpeedButton6;
-  QWidget* Panel1;
-  std::array<QFrame*, kLiczbaLamp> PP{};
 
  public slots:
   void DalejBBClick();
   void WsteczBBClick();
   void NowyBBClick();
-  void ZamknijBBClick();
-
- protected:
-  void closeEvent(QCloseEvent* e) override;
-  void keyPressEvent(QKeyEvent* e) override;
-  void showEvent(QShowEvent* e) override;
 
  private:
   QWidget* panelZSiatka(const char* nazwa, common::SiatkaWidok*& siatka, common::TextGrid& tekst);
@@ -61,9 +44,6 @@ class TGlowna : public QWidget {
   void wykonaj(const std::function<Skutki()>& akcja);
 
   Kreator& kreator_;
-  common::DialogService& dialogi_;
-  common::FiltrKlawiszy filtr_;
-  bool pokazane_ = false;
 };
 
 }  // namespace kreator

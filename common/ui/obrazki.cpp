@@ -1,10 +1,10 @@
-#include "kreator/ui/obrazki.h"
+#include "common/ui/obrazki.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace kreator {
+namespace common {
 
 namespace {
 
@@ -82,4 +82,4 @@ QPixmap Godlo(int bok) {
   return obraz;
 }
 
-}  // namespace kreator
+}  // namespace common

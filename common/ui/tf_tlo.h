@@ -1,28 +1,30 @@
-// The full-screen background behind the wizard: the heading, the side
-// picture and the bar of five buttons along the bottom.
+// The full-screen background behind the wizard of either program: the
+// headings, the side picture and the bar of five buttons along the bottom.
 #pragma once
 
 #include <QLabel>
+#include <QStringList>
+#include <vector>
 #include <QPushButton>
 #include <QWidget>
 
 #include "controls/napis_wypukly.h"
 
-namespace kreator {
-
-struct Widok;
+namespace common {
 
 class TF_Tlo : public QWidget {
   Q_OBJECT
  public:
-  explicit TF_Tlo(QWidget* rodzic = nullptr);
+  // One raised heading per text, one below the other.
+  explicit TF_Tlo(const QStringList& naglowki, QWidget* rodzic = nullptr);
 
   // Covers the given screen area and lays out the heading, picture and bar.
   void rozciagnij(const QRect& ekran);
-  // Shows the bar's buttons as the wizard's view says.
-  void ustawPrzyciski(const Widok& widok);
+  // Shows the bar's optional buttons.
+  void ustawPrzyciski(bool schemat, bool daneElementow, bool zapisz);
 
-  controls::NapisWypukly* naglowek;
+  controls::NapisWypukly* naglowek;   // the first heading
+  std::vector<controls::NapisWypukly*> naglowki;
   QLabel* img_Slop;
   QWidget* p_PasekTlo;
   QPushButton *sb_Help, *sb_Schemat, *sb_DaneElementow, *sb_Zapisz, *sb_CloseTlo;
@@ -41,4 +43,4 @@ class TF_Tlo : public QWidget {
   QPixmap obrazek_;
 };
 
-}  // namespace kreator
+}  // namespace common

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-namespace kreator {
+namespace common {
 
 // Report preview: a read-only text filling the window.
 class TF_Podglad : public QWidget {
@@ -37,4 +37,4 @@ class OknoObrazka : public QWidget {
 QImage WczytajBitmape(const QString& sciezka);
 
 
-}  // namespace kreator
+}  // namespace common

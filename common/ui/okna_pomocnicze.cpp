@@ -1,11 +1,11 @@
-#include "kreator/ui/okna_pomocnicze.h"
+#include "common/ui/okna_pomocnicze.h"
 
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-namespace kreator {
+namespace common {
 
 TF_Podglad::TF_Podglad(QWidget* rodzic)
     : QWidget(rodzic, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
@@ -80,4 +80,4 @@ QImage WczytajBitmape(const QString& sciezka) {
 }
 
 
-}  // namespace kreator
+}  // namespace common

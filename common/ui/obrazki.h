@@ -5,7 +5,7 @@
 
 #include <QPixmap>
 
-namespace kreator {
+namespace common {
 
 // Proportions of the background's side picture: width : height = 542 : 1830.
 inline constexpr int kObrazekBocznySzerokosc = 542;
@@ -14,4 +14,4 @@ inline constexpr int kObrazekBocznyWysokosc = 1830;
 QPixmap ObrazekBoczny();
 QPixmap Godlo(int bok);
 
-}  // namespace kreator
+}  // namespace common

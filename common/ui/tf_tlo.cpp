@@ -1,14 +1,13 @@
-#include "kreator/ui/tf_tlo.h"
+#include "common/ui/tf_tlo.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
-#include "kreator/core/kreator.h"
-#include "kreator/ui/obrazki.h"
+#include "common/ui/obrazki.h"
 
-namespace kreator {
+namespace common {
 
 namespace {
 constexpr int kWysokoscPaska = 41;
@@ -24,7 +23,7 @@ QPushButton* Przycisk(QWidget* rodzic, const char* nazwa, const char* napis) {
 }
 }  // namespace
 
-TF_Tlo::TF_Tlo(QWidget* rodzic) : QWidget(rodzic, Qt::Window | Qt::FramelessWindowHint) {
+TF_Tlo::TF_Tlo(const QStringList& teksty, QWidget* rodzic) : QWidget(rodzic, Qt::Window | Qt::FramelessWindowHint) {
   setObjectName("TF_Tlo");
   obrazek_ = ObrazekBoczny();
 
@@ -34,9 +33,13 @@ TF_Tlo::TF_Tlo(QWidget* rodzic) : QWidget(rodzic, Qt::Window | Qt::FramelessWind
   img_Slop->setPixmap(obrazek_);
   img_Slop->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  naglowek = new controls::NapisWypukly(QString::fromUtf8("ROZPŁYW MOCY"), this);
-  naglowek->setObjectName("naglowek");
-  naglowek->setPixelSize(64);
+  for (int i = 0; i < teksty.size(); ++i) {
+    auto* n = new controls::NapisWypukly(teksty[i], this);
+    n->setObjectName(i == 0 ? QString("naglowek") : QString("naglowek%1").arg(i));
+    n->setPixelSize(teksty.size() > 1 ? 52 : 64);
+    naglowki.push_back(n);
+  }
+  naglowek = naglowki.front();
 
   p_PasekTlo = new QWidget(this);
   p_PasekTlo->setObjectName("p_PasekTlo");
@@ -62,7 +65,13 @@ void TF_Tlo::rozmiesc() {
   const int szerokoscObrazka =
       static_cast<int>(std::lround(h * double(kObrazekBocznySzerokosc) / kObrazekBocznyWysokosc));
   img_Slop->setGeometry(0, 0, szerokoscObrazka, h);
-  naglowek->setGeometry(0, 10, w, kWysokoscNaglowka);
+  // The headings across the whole width, each right below the one before.
+  int gora = 10;
+  for (auto* n : naglowki) {
+    const int wysokosc = naglowki.size() > 1 ? 72 : kWysokoscNaglowka;
+    n->setGeometry(0, gora, w, wysokosc);
+    gora += wysokosc;
+  }
   p_PasekTlo->setGeometry(0, h - kWysokoscPaska, w, kWysokoscPaska);
   const int y = (kWysokoscPaska - sb_Help->height()) / 2;
   sb_Help->move(10, y);
@@ -73,10 +82,10 @@ void TF_Tlo::rozmiesc() {
   sb_Zapisz->move(sb_CloseTlo->x() - sb_Zapisz->width() - 10, y);
 }
 
-void TF_Tlo::ustawPrzyciski(const Widok& widok) {
-  sb_Schemat->setVisible(widok.sbSchemat);
-  sb_DaneElementow->setVisible(widok.sbDaneElementow);
-  sb_Zapisz->setVisible(widok.sbZapisz);
+void TF_Tlo::ustawPrzyciski(bool schemat, bool daneElementow, bool zapisz) {
+  sb_Schemat->setVisible(schemat);
+  sb_DaneElementow->setVisible(daneElementow);
+  sb_Zapisz->setVisible(zapisz);
 }
 
 void TF_Tlo::mousePressEvent(QMouseEvent* e) {
@@ -97,4 +106,4 @@ void TF_Tlo::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), tlo);
 }
 
-}  // namespace kreator
+}  // namespace common

@@ -1,0 +1,65 @@
+// What the main windows of both programs share: a fixed-size window on top
+// with the strip of thirteen step lamps, the prompt L1, the entry box DaneE,
+// the hidden Button1, the key filter, Escape and the exit question.
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "common/core/dialogi.h"
+#include "common/core/lampa.h"
+#include "common/ui/filtr_klawiszy_qt.h"
+
+namespace common {
+
+class OknoKreatora : public QWidget {
+  Q_OBJECT
+ public:
+  OknoKreatora(const char* tytul, DialogService& dialogi, QWidget* rodzic = nullptr);
+
+  // Called when the window is shown for the first time.
+  std::function<void()> poPierwszymPokazaniu;
+
+  QLabel* L1;
+  QLineEdit* DaneE;
+  QPushButton* Button1;  // never seen; holds the focus so that Enter after a run clicks it
+  QWidget* Panel1;
+  std::array<QFrame*, kLiczbaLamp> PP{};
+
+ public slots:
+  void ZamknijBBClick() { close(); }
+
+ protected:
+  // A bottom button: Enter clicks it when focused, Escape closes the window.
+  QPushButton* przycisk(const char* nazwa, const char* napis, const char* podpowiedz,
+                        QStyle::StandardPixmap ikona = QStyle::SP_CustomBase);
+  void ustawL1(const std::string& tekst);
+  void ustawLampy(const std::array<Lampa, kLiczbaLamp>& lampy);
+  // Fixed size; centred on the screen whenever the size changes.
+  void ustawRozmiar(int szerokosc, int wysokosc);
+  // Runs a handler; whatever fails inside is shown and the program goes on.
+  void bezpiecznie(const std::function<void()>& akcja);
+
+  void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+
+  static constexpr int kPasekLamp = 36;  // width of the lamp strip
+  static constexpr int kLewaKrawedz = 45;
+  static constexpr int kGoraPrzyciskow = 207;
+  static constexpr int kWysokoscPrzycisku = 30;
+
+  DialogService& dialogi_;
+  FiltrKlawiszy filtr_;
+  const char* tytul_;
+  bool pokazane_ = false;
+};
+
+}  // namespace common
