@@ -1,6 +1,8 @@
 #include "common/ui/okna_pomocnicze.h"
 
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -49,6 +51,7 @@ OknoObrazka::OknoObrazka(const char* nazwa, const char* tytul, const char* nazwa
   obrazek = new QLabel;
   obrazek->setObjectName(nazwaObrazka);
   obrazek->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  obrazek->installEventFilter(this);
   auto* uklad = new QVBoxLayout(this);
   uklad->setContentsMargins(0, 0, 0, 0);
   if (rozciagaj) {
@@ -65,6 +68,16 @@ OknoObrazka::OknoObrazka(const char* nazwa, const char* tytul, const char* nazwa
   }
 }
 
+bool OknoObrazka::eventFilter(QObject*, QEvent* e) {
+  if (e->type() == QEvent::MouseButtonDblClick) emit podwojneKlikniecie();
+  return false;
+}
+
+void OknoObrazka::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) close();
+  else QWidget::keyPressEvent(e);
+}
+
 void OknoObrazka::ustaw(const QImage& obraz) {
   obrazek->setPixmap(QPixmap::fromImage(obraz));
   if (!obrazek->hasScaledContents()) obrazek->resize(obraz.size());
@@ -79,5 +92,42 @@ QImage WczytajBitmape(const QString& sciezka) {
   return czytnik.read();
 }
 
+
+namespace {
+// The picture read from `plik`, or a null picture after the right message.
+QImage Obraz(DialogService& dialogi, const std::optional<std::string>& plik, const char* brakPliku,
+             const char* zlyPlik) {
+  if (!plik) {
+    dialogi.error(brakPliku);
+    return {};
+  }
+  QImage obraz = WczytajBitmape(QString::fromStdString(*plik));
+  if (obraz.isNull()) dialogi.error(zlyPlik);
+  return obraz;
+}
+}  // namespace
+
+void PokazSchemat(DialogService& dialogi, OknoObrazka& okno, const std::optional<std::string>& plik,
+                  const char* brakPliku, const char* zlyPlik) {
+  const QImage obraz = Obraz(dialogi, plik, brakPliku, zlyPlik);
+  if (obraz.isNull()) return;
+  okno.ustaw(obraz);
+  okno.resize(obraz.size());
+  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+  okno.move(ekran.x() + ekran.width() - okno.width() - 10, ekran.y() + 10);
+  okno.show();
+  okno.raise();
+}
+
+void PokazDaneElementow(DialogService& dialogi, OknoObrazka& okno, const std::optional<std::string>& plik,
+                        const char* brakPliku, const char* zlyPlik) {
+  const QImage obraz = Obraz(dialogi, plik, brakPliku, zlyPlik);
+  if (obraz.isNull()) return;
+  okno.ustaw(obraz);
+  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+  okno.setGeometry(ekran.x() + 10, ekran.y() + 10, obraz.width() + 30, 200);
+  okno.show();
+  okno.raise();
+}
 
 }  // namespace common

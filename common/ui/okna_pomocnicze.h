@@ -3,6 +3,10 @@
 #pragma once
 
 #include <QImage>
+#include <optional>
+#include <string>
+
+#include "common/core/dialogi.h"
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -31,10 +35,26 @@ class OknoObrazka : public QWidget {
               QWidget* rodzic = nullptr);
   void ustaw(const QImage& obraz);
   QLabel* obrazek;
+
+ signals:
+  void podwojneKlikniecie();  // on the picture
+
+ protected:
+  bool eventFilter(QObject* obiekt, QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 };
 
 // Reads a Windows bitmap, refusing what is not one or is too large to show.
 QImage WczytajBitmape(const QString& sciezka);
+
+// The scheme picture of an exercise in its window at the top right of the
+// screen, at the picture's size; `plik` is the companion file if there is
+// one. The messages say why there is nothing to show.
+void PokazSchemat(DialogService& dialogi, OknoObrazka& okno, const std::optional<std::string>& plik,
+                  const char* brakPliku, const char* zlyPlik);
+// The element-data picture at the top left, 200 pixels high, as wide as the picture.
+void PokazDaneElementow(DialogService& dialogi, OknoObrazka& okno, const std::optional<std::string>& plik,
+                        const char* brakPliku, const char* zlyPlik);
 
 
 }  // namespace common

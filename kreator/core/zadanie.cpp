@@ -1,84 +1,15 @@
 #include "kreator/core/zadanie.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "common/core/limity.h"
 #include "common/core/zapis.h"
 
 namespace kreator {
 
-namespace fs = std::filesystem;
-
-namespace {
-
-bool JestPlikiem(const fs::path& p) {
-  std::error_code ec;
-  return fs::is_regular_file(p, ec);
-}
-
-std::string Duze(std::string t) {
-  for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return t;
-}
-
-}  // namespace
-
 RodzajZadania Rozpoznaj(const std::string& argument) {
-  if (argument.empty() || !JestPlikiem(argument)) return RodzajZadania::Zaden;
+  if (argument.empty() || !common::JestPlikiem(argument)) return RodzajZadania::Zaden;
   const std::string r = common::RozszerzenieDuze(argument);
   if (r == ".ZRM") return RodzajZadania::Dane;
   if (r == ".SRM") return RodzajZadania::BezDanych;
   return RodzajZadania::Zaden;
-}
-
-std::optional<std::string> PlikTowarzyszacy(const std::string& argument, const std::string& rozszerzenie) {
-  if (argument.size() < 4 || !JestPlikiem(argument)) return std::nullopt;
-  const fs::path nazwa = argument.substr(0, argument.size() - 4) + rozszerzenie;
-  if (JestPlikiem(nazwa)) return nazwa.string();
-  // The name in capital letters, as the exercises are written.
-  const fs::path wielkimi = nazwa.parent_path() / Duze(nazwa.filename().string());
-  if (JestPlikiem(wielkimi)) return wielkimi.string();
-  // On a file system that tells letter cases apart: the one file whose
-  // name matches ignoring case.
-  const fs::path folder = nazwa.has_parent_path() ? nazwa.parent_path() : fs::path(".");
-  const std::string szukana = Duze(nazwa.filename().string());
-  std::optional<std::string> znaleziona;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), koniec; !ec && it != koniec; it.increment(ec)) {
-    if (Duze(it->path().filename().string()) != szukana || !JestPlikiem(it->path())) continue;
-    if (znaleziona) return std::nullopt;  // two candidates: neither is taken
-    znaleziona = (nazwa.has_parent_path() ? folder / it->path().filename() : it->path().filename()).string();
-  }
-  return znaleziona;
-}
-
-bool CzytajPlik(const std::string& sciezka, std::string& bajty, std::string& blad) {
-  std::error_code ec;
-  const auto rozmiar = fs::file_size(sciezka, ec);
-  if (!ec && rozmiar > static_cast<std::uintmax_t>(common::kMaksRozmiarPliku)) {
-    blad = "Plik \"" + sciezka + "\" jest za duży na plik zadania (ponad " +
-           std::to_string(common::kMaksRozmiarPliku >> 20) + " MB).";
-    return false;
-  }
-  errno = 0;
-  std::ifstream plik(sciezka, std::ios::binary);
-  if (!plik) {
-    blad = "Nie można odczytać pliku \"" + sciezka + "\": " + std::strerror(errno ? errno : ENOENT) + ".";
-    return false;
-  }
-  std::ostringstream s;
-  s << plik.rdbuf();
-  if (plik.bad()) {
-    blad = "Nie można odczytać pliku \"" + sciezka + "\".";
-    return false;
-  }
-  bajty = s.str();
-  return true;
 }
 
 }  // namespace kreator

@@ -4,8 +4,9 @@
 // picture, ".DRM" element-data picture.
 #pragma once
 
-#include <optional>
 #include <string>
+
+#include "common/core/pliki.h"
 
 namespace kreator {
 
@@ -33,14 +34,7 @@ inline constexpr const char* kSchematNieIstnieje =
 // extension ".ZRM" or ".SRM" in any letter case counts.
 RodzajZadania Rozpoznaj(const std::string& argument);
 
-// The companion file with `rozszerzenie` (".URM", ".DRM"): the argument
-// without its last four characters plus the extension, or that name in
-// capital letters; when no file has either, the one file in the same folder
-// whose name equals it ignoring letter case. Nothing when the argument names no existing file or no
-// such companion exists.
-std::optional<std::string> PlikTowarzyszacy(const std::string& argument, const std::string& rozszerzenie);
-
-// The whole content of a file, or the reason in Polish why it could not be read.
-bool CzytajPlik(const std::string& sciezka, std::string& bajty, std::string& blad);
+using common::CzytajPlik;
+using common::PlikTowarzyszacy;
 
 }  // namespace kreator

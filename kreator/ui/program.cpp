@@ -110,41 +110,13 @@ void Program::KatalogBBClick() {
 }
 
 void Program::pokazSchemat() {
-  const auto plik = PlikTowarzyszacy(kreator.argument(), ".URM");
-  if (!plik) {
-    dialogi_.error(kBrakSchematu);
-    return;
-  }
-  const QImage obraz = common::WczytajBitmape(QString::fromStdString(*plik));
-  if (obraz.isNull()) {
-    dialogi_.error(kZlySchemat);
-    return;
-  }
-  // The window takes the picture's size, at the top right of the screen.
-  schemat->ustaw(obraz);
-  schemat->resize(obraz.size());
-  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
-  schemat->move(ekran.x() + ekran.width() - schemat->width() - 10, ekran.y() + 10);
-  schemat->show();
-  schemat->raise();
+  common::PokazSchemat(dialogi_, *schemat, PlikTowarzyszacy(kreator.argument(), ".URM"), kBrakSchematu,
+                       kZlySchemat);
 }
 
 void Program::pokazDaneElementow() {
-  const auto plik = PlikTowarzyszacy(kreator.argument(), ".DRM");
-  if (!plik) {
-    dialogi_.error(kBrakDanychElementow);
-    return;
-  }
-  const QImage obraz = common::WczytajBitmape(QString::fromStdString(*plik));
-  if (obraz.isNull()) {
-    dialogi_.error(kZleDaneElementow);
-    return;
-  }
-  daneElementow->ustaw(obraz);
-  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
-  daneElementow->setGeometry(ekran.x() + 10, ekran.y() + 10, obraz.width() + 30, 200);
-  daneElementow->show();
-  daneElementow->raise();
+  common::PokazDaneElementow(dialogi_, *daneElementow, PlikTowarzyszacy(kreator.argument(), ".DRM"),
+                             kBrakDanychElementow, kZleDaneElementow);
 }
 
 void Program::pokazPodglad() {

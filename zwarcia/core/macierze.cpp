@@ -1,0 +1,139 @@
+#include "zwarcia/core/macierze.h"
+
+#include <algorithm>
+
+#include "common/core/liczby.h"
+
+namespace zwarcia {
+
+namespace {
+
+const std::string kNieMozna = "Nie można obliczyć zwarcia: ";
+
+struct Opis {
+  RodzajGalezi rodzaj;
+  const common::TextGrid* tabela;
+  int liczba;
+  const ImpedancjeWzgledne* z;
+  const char* biernik;     // "linię" L1
+  const char* dopelniacz;  // "linii" L1
+  const char* litera;
+};
+
+int Wezel(const common::TextGrid& g, int kolumna, int wiersz) { return common::NaCalkowita(g.cell(kolumna, wiersz)); }
+
+}  // namespace
+
+std::vector<Galaz> UstalGalezie(const Przypadek& p, const ImpedancjeElementow& e, std::string& blad) {
+  const Opis rodzaje[] = {
+      {RodzajGalezi::System, &p.SystemySG, p.LiczbaWezlowSystemow, &e.wzgSystemow, "system", "systemu", "S"},
+      {RodzajGalezi::Generator, &p.GeneratorySG, p.LiczbaWezlowGeneratorow, &e.wzgGeneratorow, "generator",
+       "generatora", "G"},
+      {RodzajGalezi::Transformator, &p.TrafoSG, p.LiczbaTransformatorow, &e.wzgTrafo, "transformator",
+       "transformatora", "T"},
+      {RodzajGalezi::Linia, &p.LinieSG, p.LiczbaLinii, &e.wzgLinii, "linię", "linii", "L"},
+  };
+  std::vector<Galaz> galezie;
+  for (const Opis& o : rodzaje) {
+    for (int i = 1; i <= o.liczba; ++i) {
+      Galaz g;
+      g.rodzaj = o.rodzaj;
+      g.element = i;
+      g.z = {o.z->R[size_t(i - 1)], o.z->X[size_t(i - 1)]};
+      const bool doZiemi = o.rodzaj == RodzajGalezi::System || o.rodzaj == RodzajGalezi::Generator;
+      g.wezelPlus = Wezel(*o.tabela, 1, i);
+      g.wezelMinus = doZiemi ? 0 : Wezel(*o.tabela, 2, i);
+      const std::string nazwa = o.litera + std::to_string(i);
+      for (int koniec = 0; koniec < (doZiemi ? 1 : 2); ++koniec) {
+        const int wezel = koniec == 0 ? g.wezelPlus : g.wezelMinus;
+        // Node numbers index the matrices, so none may lie outside the network.
+        if (wezel < 1 || wezel > p.LiczbaWezlow) {
+          blad = kNieMozna + "węzeł nr " + std::to_string(wezel) + ", do którego podłączono " + o.biernik + " " +
+                 nazwa + ", nie istnieje (sieć ma węzły od 1 do " + std::to_string(p.LiczbaWezlow) + ") !!!";
+          return galezie;
+        }
+      }
+      if (g.wezelPlus == g.wezelMinus) {
+        blad = kNieMozna + "oba końce " + o.dopelniacz + " " + nazwa + " są w tym samym węźle nr " +
+               std::to_string(g.wezelPlus) + " !!!";
+        return galezie;
+      }
+      galezie.push_back(g);
+    }
+  }
+  return galezie;
+}
+
+int WezelBezZrodla(const std::vector<Galaz>& galezie, int liczbaWezlow) {
+  std::vector<bool> zasilany(size_t(std::max(0, liczbaWezlow)), false);
+  for (const Galaz& g : galezie)
+    if (g.wezelMinus == 0) zasilany[size_t(g.wezelPlus - 1)] = true;
+  // Spread the mark along transformers and lines until nothing changes.
+  for (bool zmiana = true; zmiana;) {
+    zmiana = false;
+    for (const Galaz& g : galezie) {
+      if (g.wezelMinus == 0) continue;
+      const size_t a = size_t(g.wezelPlus - 1), b = size_t(g.wezelMinus - 1);
+      if (zasilany[a] != zasilany[b]) {
+        zasilany[a] = zasilany[b] = true;
+        zmiana = true;
+      }
+    }
+  }
+  for (int j = 1; j <= liczbaWezlow; ++j)
+    if (!zasilany[size_t(j - 1)]) return j;
+  return 0;
+}
+
+MacierzCalkowita ZbudujMacierzStrukturalna(const std::vector<Galaz>& galezie, int liczbaWezlow) {
+  MacierzCalkowita A(int(galezie.size()), liczbaWezlow);
+  for (size_t b = 0; b < galezie.size(); ++b) {
+    // Ground has no column: a branch to ground has a single entry.
+    A(int(b), galezie[b].wezelPlus - 1) = 1;
+    if (galezie[b].wezelMinus > 0) A(int(b), galezie[b].wezelMinus - 1) = -1;
+  }
+  return A;
+}
+
+MacierzZespolona ZbudujMacierzYg(const std::vector<Galaz>& galezie) {
+  const int M = int(galezie.size());
+  MacierzZespolona Yg(M, M);
+  for (int b = 0; b < M; ++b) Yg(b, b) = 1.0 / galezie[size_t(b)].z;
+  return Yg;
+}
+
+MacierzZespolona ZbudujMacierzYw(const MacierzCalkowita& A, const MacierzZespolona& Yg) {
+  const int M = A.wiersze, N = A.kolumny;
+  MacierzZespolona P(N, M), Yw(N, N);
+  for (int j = 0; j < N; ++j)
+    for (int c = 0; c < M; ++c)
+      for (int b = 0; b < M; ++b) P(j, c) += double(A(b, j)) * Yg(b, c);
+  for (int i = 0; i < N; ++i)
+    for (int k = 0; k < N; ++k)
+      for (int c = 0; c < M; ++c) Yw(i, k) += P(i, c) * double(A(c, k));
+  return Yw;
+}
+
+MacierzeSieci ZbudujMacierze(const Przypadek& p, const ImpedancjeElementow& e, double NapiecieZrodla) {
+  MacierzeSieci s;
+  s.galezie = UstalGalezie(p, e, s.blad);
+  if (!s.blad.empty()) return s;
+  const int M = int(s.galezie.size()), N = p.LiczbaWezlow;
+  s.MacierzYg = ZbudujMacierzYg(s.galezie);
+  // Every source is replaced by its Norton equivalent E·y with one E for all.
+  s.PradyZrodel.assign(size_t(M), Zespolona{});
+  for (int b = 0; b < M; ++b) {
+    const RodzajGalezi r = s.galezie[size_t(b)].rodzaj;
+    if (r == RodzajGalezi::System || r == RodzajGalezi::Generator)
+      s.PradyZrodel[size_t(b)] = NapiecieZrodla * s.MacierzYg(b, b);
+  }
+  s.MacierzStrukturalna = ZbudujMacierzStrukturalna(s.galezie, N);
+  s.WymuszeniaWezlowe.assign(size_t(N), Zespolona{});
+  for (int j = 0; j < N; ++j)
+    for (int b = 0; b < M; ++b)
+      s.WymuszeniaWezlowe[size_t(j)] += double(s.MacierzStrukturalna(b, j)) * s.PradyZrodel[size_t(b)];
+  s.MacierzYw = ZbudujMacierzYw(s.MacierzStrukturalna, s.MacierzYg);
+  return s;
+}
+
+}  // namespace zwarcia

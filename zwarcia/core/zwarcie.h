@@ -1,0 +1,49 @@
+// The whole short-circuit run and its last stage: the nodal impedance
+// matrix Zw = Yw⁻¹ and the three-phase fault at WezelZwarcia, solved with
+// complex values (std::complex<double>) by superposition on the pre-fault
+// state.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "zwarcia/core/impedancje.h"
+#include "zwarcia/core/macierze.h"
+#include "zwarcia/core/przypadek.h"
+
+namespace zwarcia {
+
+// Inverse of a square matrix by LU decomposition with partial pivoting:
+// in each column the row of the largest modulus, the first of equal
+// moduli. No tolerance: std::nullopt only when a pivot is exactly zero.
+std::optional<MacierzZespolona> OdwrocMacierz(const MacierzZespolona& W);
+
+struct WynikZwarcia {
+  bool poprawny = false;
+  std::string blad;  // why the run was refused, in Polish; then nothing else is filled
+
+  WielkosciBazowe baza;            // MVA, kV, Ω, kA; NapiecieZrodla per unit
+  ImpedancjeElementow impedancje;  // ohms for the element tables, per unit for the branches
+  MacierzeSieci sieci;             // branches, MacierzYg, PradyZrodel, MacierzStrukturalna, Jw, MacierzYw
+
+  // Per unit; node j at j-1, branch b at b-1.
+  MacierzZespolona MacierzZw;                   // N x N, the inverse of MacierzYw
+  std::vector<Zespolona> NapieciaPrzedZwarciem;  // V0 = Zw·Jw, E at every node of a sound network
+  std::vector<Zespolona> NapieciaWezlowe;        // U = V0 - Zw[:, f]·If during the fault, 0 at f
+  std::vector<Zespolona> PradyGaleziowe;         // J_b - y_b·(A·U)_b, in the branch's incidence sense
+  Zespolona ImpedancjaZwarciowa;                // Zk = Zw[f][f]
+  Zespolona PradZwarciowy;                      // If = V0_f / Zk
+
+  double PradPoczatkowy = 0;  // kA, |Σ_b a[b][f]·PradyGaleziowe_b|·PradBazowy
+  double StosunekRdoX = 0;    // Re(Zk) / Im(Zk); X/R is its inverse
+};
+
+// Runs the computation on the case as the wizard leaves it. Never throws:
+// a cell that is not a number (its conversion message), a value that
+// cannot be computed, a node outside the network, a singular Yw, results
+// that are not finite or matrices too large for the memory come back with poprawny == false and the reason in
+// `blad`.
+WynikZwarcia ObliczZwarcie(const Przypadek& p);
+
+}  // namespace zwarcia

@@ -1,0 +1,41 @@
+// zwarcia: the short-circuit teaching program.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/ui/dialogi_qt.h"
+#include "zwarcia/ui/program.h"
+
+namespace {
+
+// Without any display Qt would abort with a long report; one line says more.
+bool JestEkran() {
+  const char* platforma = std::getenv("QT_QPA_PLATFORM");
+  if (platforma && *platforma) return true;
+  const char* x = std::getenv("DISPLAY");
+  const char* w = std::getenv("WAYLAND_DISPLAY");
+  return (x && *x) || (w && *w);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> argumenty(argv + 1, argv + argc);
+  if (!JestEkran()) {
+    std::fprintf(stderr, "zwarcia: brak ekranu graficznego (DISPLAY nie jest ustawione); uruchom program w sesji graficznej.\n");
+    return 1;
+  }
+  QApplication aplikacja(argc, argv);
+  QApplication::setApplicationName("Zwarcia");
+  QApplication::setApplicationDisplayName("Zwarcia");
+  aplikacja.setQuitOnLastWindowClosed(false);  // only the main window's confirmed close ends the program
+
+  common::QtDialogService dialogi;
+  zwarcia::Program program(dialogi, QApplication::applicationDirPath().toStdString());
+  dialogi.setParent(program.glowna.get());
+  if (!argumenty.empty()) program.argument = argumenty.front();
+  program.pokaz();
+  return aplikacja.exec();
+}

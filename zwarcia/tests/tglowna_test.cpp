@@ -1,0 +1,161 @@
+// The real main window of the short-circuit program, offscreen: typing,
+// Enter in the box and the tables, refusals, Back, Start over, the exit
+// question, the background and a task file with its pictures.
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QScreen>
+#include <QtTest>
+
+#include "common/core/dialogi.h"
+#include "zwarcia/ui/program.h"
+
+using namespace zwarcia;
+
+class TGlownaZwarcTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<common::RecordingDialogService> d;
+  std::unique_ptr<Program> program;
+  TGlowna* g = nullptr;
+
+  void uruchom(const std::string& argument = "") {
+    program.reset();
+    program = std::make_unique<Program>(*d, QDir::tempPath().toStdString() + "/brak-pomocy");
+    program->argument = argument;
+    g = program->glowna.get();
+    program->pokaz();
+    QVERIFY(QTest::qWaitForWindowExposed(g));
+    g->activateWindow();
+  }
+  void wpisz(const QString& tekst) {
+    g->DaneE->clear();
+    QTest::keyClicks(g->DaneE, tekst);
+    QTest::keyClick(g->DaneE, Qt::Key_Return);
+  }
+  // Fills the data cells of a table's row and presses Enter in the table.
+  void tabela(common::SiatkaWidok* siatka, common::TextGrid& tekst, std::vector<std::vector<const char*>> wiersze) {
+    for (size_t w = 0; w < wiersze.size(); ++w)
+      for (size_t k = 0; k < wiersze[w].size(); ++k) tekst.setCell(int(k) + 1, int(w) + 1, wiersze[w][k]);
+    siatka->odswiez(90);
+    siatka->setFocus();
+    QTest::keyClick(siatka, Qt::Key_Return);
+  }
+
+ private slots:
+  void init() {
+    d = std::make_unique<common::RecordingDialogService>();
+    uruchom();
+  }
+  void cleanup() {
+    program.reset();
+    d.reset();
+  }
+
+  void walksAllPagesWithTypingAndEnter() {
+    QCOMPARE(g->windowTitle(), QString("Zwarcia"));
+    QCOMPARE(g->size(), QSize(600, 245));
+    auto& p = program->przypadek;
+    QTest::keyClick(g->DalejBB, Qt::Key_Return);
+    QCOMPARE(p.Krok, 1);
+    QTest::keyClicks(g->DaneE, "-1.x");
+    QCOMPARE(g->DaneE->text(), QString("1"));  // only digits and the comma reach the box
+    wpisz("1,4");                               // rounds to 1: refused
+    QCOMPARE(d->ostatni(), std::string("Podano nieprawidłową liczbę węzłów !!!"));
+    QCOMPARE(p.Krok, 1);
+    wpisz("2,5");  // halves to even: 2
+    QCOMPARE(p.LiczbaWezlow, 2);
+    wpisz("1");
+    QVERIFY(g->SystemySG->isVisible());
+    tabela(g->SystemySG, p.SystemySG, {{"1", ""}});  // an empty cell refuses the whole table
+    QCOMPARE(d->ostatni(), std::string("Wprowadzone dane są nieprawidłowe lub niekompletne (sprawdź, czy wszystkie "
+                                       "pola zostały wypełnione) !!!"));
+    QCOMPARE(p.Krok, 3);
+    tabela(g->SystemySG, p.SystemySG, {{"1", "2500"}});
+    QCOMPARE(p.Krok, 4);
+    wpisz("1");
+    tabela(g->GeneratorySG, p.GeneratorySG, {{"2", "100", "12", "1"}});
+    wpisz("1");
+    tabela(g->TrafoSG, p.TrafoSG, {{"1", "2", "160", "500", "11", "1"}});
+    wpisz("1");
+    QCOMPARE(g->LinieSG->model()->headerData(3, Qt::Horizontal).toString(),
+             QString::fromUtf8("Rezystancja jednostkowa [om/km]"));
+    tabela(g->LinieSG, p.LinieSG, {{"1", "2", "110", "0,12", "0,4", "20", "1"}});
+    QCOMPARE(p.Krok, 10);
+    wpisz("2");
+    wpisz("110,5");
+    QCOMPARE(d->ostatni(), std::string("'110,5' is not a valid integer value"));
+    QCOMPARE(d->wpisy.back().tytul, std::string("Zwarcia"));
+    wpisz("110");
+    wpisz("1,01");
+    QCOMPARE(d->ostatni(),
+             std::string("Podano nieprawidłowy czas zwarcia !!!\nCzas trwania zwarcia musi mieścić się w przedziale 0,01÷1."));
+    wpisz("1");
+    QCOMPARE(p.Krok, 13);
+    QCOMPARE(g->DalejBB->text(), QString("&Oblicz"));
+    QCOMPARE(g->PP[12]->palette().color(QPalette::Window), QColor(255, 255, 255));
+
+    // "&Oblicz": the check refuses a transformer in parallel with a line.
+    QTest::keyClick(g->DalejBB, Qt::Key_Return);
+    QVERIFY(d->ostatni().rfind("Konfiguracja schematu nie jest prawidłowa. Transformator T1 i linia L1", 0) == 0);
+    QCOMPARE(g->L1->text(), QString("Obliczenia przerwane ..."));
+
+    g->WsteczBBClick();
+    QCOMPARE(p.Krok, 12);
+    QCOMPARE(g->DaneE->text(), QString("1"));  // the fault duration as entered
+    QCOMPARE(g->DalejBB->text(), QString("&Dalej"));
+  }
+
+  void escapeStartOverAndTheBackground() {
+    g->DalejBBClick();
+    wpisz("3");
+    d->odpowiedzi = {false};
+    QTest::keyClick(g->DaneE, Qt::Key_Escape);
+    QCOMPARE(d->wpisy.back().tytul, std::string("Koniec"));
+    QVERIFY(g->isVisible());
+    d->odpowiedzi = {true};
+    QTest::mouseClick(g->NowyBB, Qt::LeftButton);
+    QCOMPARE(d->wpisy.back().tytul, std::string("UWAGA"));
+    QCOMPARE(program->przypadek.Krok, 0);
+    QVERIFY(!g->NowyBB->isVisible());
+
+    common::TF_Tlo* tlo = program->tlo.get();
+    QVERIFY(tlo->isVisible());
+    QCOMPARE(tlo->naglowki.size(), size_t(2));
+    QCOMPARE(tlo->naglowki[0]->text(), QString::fromUtf8("ROZPŁYW I PARAMETRY"));
+    QCOMPARE(tlo->naglowki[1]->text(), QString::fromUtf8("PRĄDU ZWARCIOWEGO"));
+    QVERIFY(tlo->naglowki[1]->y() >= tlo->naglowki[0]->y() + tlo->naglowki[0]->height());
+    QVERIFY(!tlo->sb_Schemat->isVisible());
+    QTest::mouseClick(tlo->sb_Help, Qt::LeftButton);
+    QVERIFY(d->ostatni().rfind("Nie znaleziono pliku pomocy", 0) == 0);
+  }
+
+  void aTaskFileWithItsPictures() {
+    const QString folder = QDir::tempPath() + "/zwarcia_ui_zadanie";
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    QFile(folder + "/zad.srz").open(QIODevice::WriteOnly);
+    QImage obraz(200, 120, QImage::Format_RGB32);
+    obraz.fill(Qt::white);
+    QVERIFY(obraz.save(folder + "/ZAD.URZ", "BMP"));
+    uruchom((folder + "/zad.srz").toStdString());
+    common::TF_Tlo* tlo = program->tlo.get();
+    QVERIFY(tlo->sb_Schemat->isVisible());
+    QVERIFY(tlo->sb_DaneElementow->isVisible());
+    QTest::mouseClick(tlo->sb_Schemat, Qt::LeftButton);
+    QVERIFY(program->schemat->isVisible());
+    QCOMPARE(program->schemat->size(), QSize(200, 120));
+    QTest::mouseDClick(program->schemat->obrazek, Qt::LeftButton);
+    QCOMPARE(d->wpisy.back().tytul, std::string("HE HE HE :-) !!!"));
+    QCOMPARE(d->ostatni(), std::string("Jestem tylko zwykłym obrazkiem !!!\nProszę zostawić mnie w spokoju :-)"));
+    QTest::keyClick(program->schemat.get(), Qt::Key_Escape);
+    QVERIFY(!program->schemat->isVisible());
+    QTest::mouseClick(tlo->sb_DaneElementow, Qt::LeftButton);  // no .DRZ beside the task
+    QVERIFY(d->ostatni().rfind("Brak pliku z danymi wybranego układu !!!", 0) == 0);
+    QDir(folder).removeRecursively();
+  }
+};
+
+QTEST_MAIN(TGlownaZwarcTest)
+#include "tglowna_test.moc"

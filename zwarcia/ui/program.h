@@ -1,0 +1,49 @@
+// The short-circuit program as a whole: the case, the wizard and every
+// window, created once in a fixed order and wired together.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "common/core/dialogi.h"
+#include "common/ui/okna_pomocnicze.h"
+#include "common/ui/tf_tlo.h"
+#include "zwarcia/core/kreator.h"
+#include "zwarcia/ui/tglowna.h"
+
+namespace zwarcia {
+
+class Program {
+ public:
+  // `folderProgramu` is where the help file lies.
+  Program(common::DialogService& dialogi, std::string folderProgramu);
+  ~Program();
+
+  // Shows the main window; the background follows behind it.
+  void pokaz();
+  QWidget* okno(Okno o);
+  void pokazSchemat();
+  void pokazDaneElementow();
+
+  // The exercise named on the command line, opened when the main window is first shown.
+  std::string argument;
+
+  Przypadek przypadek;
+  Kreator kreator;
+  // In the order of creation.
+  std::unique_ptr<TGlowna> glowna;
+  std::unique_ptr<common::TF_Podglad> podglad;
+  std::unique_ptr<QWidget> dane;
+  std::unique_ptr<common::TF_Tlo> tlo;
+  std::unique_ptr<common::OknoObrazka> daneElementow, schemat;
+  std::unique_ptr<QWidget> wynik, wykresRdoX, wykresN;
+
+ private:
+  void otworzZadanie();
+
+  common::DialogService& dialogi_;
+  std::string folder_;
+};
+
+}  // namespace zwarcia

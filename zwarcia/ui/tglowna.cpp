@@ -1,0 +1,154 @@
+#include "zwarcia/ui/tglowna.h"
+
+#include "common/ui/tekst.h"
+
+namespace zwarcia {
+
+using common::Q;
+using common::S;
+
+TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodzic)
+    : OknoKreatora(kTytulProgramu, dialogi, rodzic), kreator_(kreator) {
+  auto& p = kreator_.przypadek();
+  SystemyP = panelZSiatka("SystemyP", "SystemySG", SystemySG, p.SystemySG);
+  GeneratoryP = panelZSiatka("GeneratoryP", "GeneratorySG", GeneratorySG, p.GeneratorySG);
+  TransformatoryP = panelZSiatka("TransformatoryP", "TrafoSG", TrafoSG, p.TrafoSG);
+  LinieP = panelZSiatka("LinieP", "LinieSG", LinieSG, p.LinieSG);
+
+  KoniecP = new QWidget(this);
+  KoniecP->setObjectName("KoniecP");
+  struct Przycisk { QPushButton** b; const char* nazwa; const char* napis; };
+  const Przycisk kolumny[3][3] = {
+      {{&SpeedButton7, "SpeedButton7", "      Systemy    "},
+       {&SpeedButton8, "SpeedButton8", "    Generatory  "},
+       {&SpeedButton3, "SpeedButton3", "Transformatory"}},
+      {{&SpeedButton1, "SpeedButton1", "       Linie        "},
+       {&SpeedButton4, "SpeedButton4", "Macierz admitancji"},
+       {&SpeedButton2, "SpeedButton2", "       Macierz B      "}},
+      {{&SpeedButton11, "SpeedButton11", "Macierz admitancji"},
+       {&SpeedButton13, "SpeedButton13", "Prądy gałęziowe"},
+       {nullptr, nullptr, nullptr}}};
+  for (int k = 0; k < 3; ++k)
+    for (int w = 0; w < 3; ++w) {
+      const Przycisk& opis = kolumny[k][w];
+      if (!opis.b) continue;
+      auto* b = new QPushButton(QString::fromUtf8(opis.napis), KoniecP);
+      b->setObjectName(opis.nazwa);
+      b->setGeometry(k * 180, w * 30, 172, 27);
+      *opis.b = b;
+    }
+  KoniecP->resize(3 * 180, 3 * 30);
+
+  NowyBB = przycisk("NowyBB", "&Rozpocznij od nowa", "Kliknij, aby rozpocząć wprowadzanie danych od nowa");
+  WsteczBB = przycisk("WsteczBB", "&Wstecz", "Kliknij, aby powrócić do wcześniej wprowadzanych danych",
+                      QStyle::SP_ArrowLeft);
+  DalejBB = przycisk("DalejBB", "&Dalej", "Kliknij, lub naciśnij klawisz ENTER, aby kontynuować obliczenia",
+                     QStyle::SP_ArrowRight);
+  DalejBB->setLayoutDirection(Qt::RightToLeft);
+  ZamknijBB = przycisk("ZamknijBB", "&Zamknij", "Kliknij, lub naciśnij klawisz ESC, aby zamknąć program",
+                       QStyle::SP_DialogCloseButton);
+
+  connect(DalejBB, &QPushButton::clicked, this, &TGlowna::DalejBBClick);
+  connect(WsteczBB, &QPushButton::clicked, this, &TGlowna::WsteczBBClick);
+  connect(NowyBB, &QPushButton::clicked, this, &TGlowna::NowyBBClick);
+  connect(ZamknijBB, &QPushButton::clicked, this, &TGlowna::ZamknijBBClick);
+  connect(&filtr_, &common::FiltrKlawiszy::enter, this, &TGlowna::enter);
+  for (common::SiatkaWidok* g : {SystemySG, GeneratorySG, TrafoSG, LinieSG}) {
+    connect(g, &common::SiatkaWidok::enter, this, &TGlowna::enter);
+    connect(g, &common::SiatkaWidok::escape, this, &TGlowna::ZamknijBBClick);
+  }
+  pokaz(Skutki{});
+}
+
+QWidget* TGlowna::panelZSiatka(const char* nazwa, const char* nazwaSiatki, common::SiatkaWidok*& siatka,
+                               common::TextGrid& tekst) {
+  auto* panel = new QWidget(this);
+  panel->setObjectName(nazwa);
+  siatka = new common::SiatkaWidok(tekst, panel);
+  siatka->setObjectName(nazwaSiatki);
+  return panel;  // Tab moves from cell to cell in every table
+}
+
+void TGlowna::rozmiesc() {
+  const Widok& w = kreator_.widok();
+  const int szer = w.szerokosc;
+  const bool tabela = w.panel != Panel::Brak;
+  L1->setGeometry(kLewaKrawedz, 8, szer - kLewaKrawedz - 10, tabela ? 24 : 140);
+  DaneE->setGeometry(kLewaKrawedz, 90, 200, 28);
+  for (QWidget* panel : {SystemyP, GeneratoryP, TransformatoryP, LinieP}) {
+    panel->setGeometry(40, 36, szer - 45, 164);
+    panel->findChild<common::SiatkaWidok*>()->setGeometry(0, 0, szer - 45, 164);
+  }
+  KoniecP->move(kLewaKrawedz, 60);
+  const int y = kGoraPrzyciskow;
+  NowyBB->setGeometry(kLewaKrawedz, y, 150, kWysokoscPrzycisku);
+  ZamknijBB->setGeometry(szer - 5 - 90, y, 90, kWysokoscPrzycisku);
+  DalejBB->setGeometry(szer - 5 - 90 - 95, y, 90, kWysokoscPrzycisku);
+  WsteczBB->setGeometry(szer - 5 - 90 - 190, y, 90, kWysokoscPrzycisku);
+}
+
+void TGlowna::pokaz(const Skutki& s) {
+  const Widok& w = kreator_.widok();
+  ustawL1(w.L1);
+  if (DaneE->text() != Q(w.daneE)) DaneE->setText(Q(w.daneE));
+  DaneE->setVisible(w.daneEWidoczne);
+  if (s.tabele)
+    for (common::SiatkaWidok* g : {SystemySG, GeneratorySG, TrafoSG, LinieSG}) g->odswiez(90);
+  SystemyP->setVisible(w.panel == Panel::SystemyP);
+  GeneratoryP->setVisible(w.panel == Panel::GeneratoryP);
+  TransformatoryP->setVisible(w.panel == Panel::TransformatoryP);
+  LinieP->setVisible(w.panel == Panel::LinieP);
+  KoniecP->setVisible(w.koniecP);
+  WsteczBB->setVisible(w.wsteczBB);
+  NowyBB->setVisible(w.nowyBB);
+  DalejBB->setText(Q(w.dalejNapis));
+  DalejBB->setEnabled(w.dalejAktywny);
+  ustawLampy(w.lampy);
+  ustawRozmiar(w.szerokosc, w.wysokosc);
+  rozmiesc();
+  if (zamknijOkno)
+    for (Okno o : s.zamknij) zamknijOkno(o);
+  if (s.fokus) {
+    switch (*s.fokus) {
+      case Fokus::DaneE: DaneE->setFocus(); DaneE->selectAll(); break;
+      case Fokus::SystemySG: SystemySG->setFocus(); break;
+      case Fokus::GeneratorySG: GeneratorySG->setFocus(); break;
+      case Fokus::TrafoSG: TrafoSG->setFocus(); break;
+      case Fokus::LinieSG: LinieSG->setFocus(); break;
+      case Fokus::DalejBB: DalejBB->setFocus(); break;
+      case Fokus::Button1: Button1->setFocus(); break;
+    }
+  }
+  if (poZmianie) poZmianie(w);
+}
+
+void TGlowna::wykonaj(const std::function<Skutki()>& akcja) {
+  bezpiecznie([&] { pokaz(akcja()); });
+}
+
+void TGlowna::enter() {
+  // After a successful run Enter asks for the report, not a second run.
+  if (!kreator_.widok().dalejAktywny) {
+    Button1->click();
+    return;
+  }
+  DalejBBClick();
+}
+
+void TGlowna::DalejBBClick() {
+  kreator_.odswiezTeraz = [this] {
+    ustawL1(kreator_.widok().L1);
+    repaint();
+  };
+  wykonaj([this] { return kreator_.DalejBBClick(S(DaneE->text())); });
+}
+
+void TGlowna::WsteczBBClick() {
+  wykonaj([this] { return kreator_.WsteczBBClick(); });
+}
+
+void TGlowna::NowyBBClick() {
+  wykonaj([this] { return kreator_.NowyBBClick(); });
+}
+
+}  // namespace zwarcia
