@@ -193,7 +193,7 @@ class TGlownaTest : public QObject {
 
     // The final panel's tables in the inspector, with the explanation of a cell.
     QTest::mouseClick(g->SpeedButton1, Qt::LeftButton);
-    TDane* dane = program->dane.get();
+    common::TDane* dane = program->dane.get();
     QVERIFY(dane->isVisible());
     QCOMPARE(dane->windowTitle(), QString("Rezystancja, reaktancja i susceptancja linii"));
     dane->SG1->setCurrentIndex(dane->SG1->model()->index(0, 0));

@@ -20,7 +20,7 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
   podglad = std::make_unique<common::TF_Podglad>();
   katalogLinii = std::make_unique<TKatalogLini>(stanKataloguLinii);
   katalogTrafo = std::make_unique<TKatalogTrafo>(stanKataloguTrafo);
-  dane = std::make_unique<TDane>(przypadek);
+  dane = std::make_unique<common::TDane>();
   tlo = std::make_unique<common::TF_Tlo>(QStringList{QString::fromUtf8("ROZPŁYW MOCY")});
   daneElementow = std::make_unique<common::OknoObrazka>("TF_DaneElementow", "Dane Elementow (Linie i Transformatory)",
                                                 "IMG_dane", false);
@@ -130,19 +130,23 @@ void Program::pokazPodglad() {
 void Program::pokazTabele(QPushButton* przycisk) {
   if (!kreator.wyniki()) return;
   const WynikRozplywu& w = *kreator.wyniki();
-  if (przycisk == glowna->SpeedButton1) dane->pokazTabele(TabelaLinii(przypadek, w), przypadek.LiczbaLinii);
+  // The matrix explanation searches the lines the table was built with.
+  const int liczbaLinii = przypadek.LiczbaLinii;
+  auto objasnienie = [this, liczbaLinii](const common::TabelaWynikow& t, int c, int r) {
+    return ObjasnienieKomorki(t, c, r, przypadek, liczbaLinii);
+  };
+  if (przycisk == glowna->SpeedButton1) dane->pokazTabele(TabelaLinii(przypadek, w), objasnienie);
   if (przycisk == glowna->SpeedButton3) {
     if (auto t = TabelaTrafo(przypadek, w)) {
-      dane->pokazTabele(*t, przypadek.LiczbaLinii);
+      dane->pokazTabele(*t, objasnienie);
     } else {
       dane->close();
       dialogi_.message(common::Ikona::Informacja, "UWAGA !!!", kBrakTrafo);
     }
   }
-  // The matrix table tells the inspector the line count it was built with.
-  if (przycisk == glowna->SpeedButton4) dane->pokazTabele(TabelaMacierzy(w), przypadek.LiczbaLinii);
-  if (przycisk == glowna->SpeedButton2) dane->pokazTabele(TabelaNapiec(w), przypadek.LiczbaLinii);
-  if (przycisk == glowna->SpeedButton6) dane->pokazTabele(TabelaMocy(w), przypadek.LiczbaLinii);
+  if (przycisk == glowna->SpeedButton4) dane->pokazTabele(TabelaMacierzy(w), objasnienie);
+  if (przycisk == glowna->SpeedButton2) dane->pokazTabele(TabelaNapiec(w), objasnienie);
+  if (przycisk == glowna->SpeedButton6) dane->pokazTabele(TabelaMocy(w), objasnienie);
 }
 
 void Program::pokaz() { glowna->show(); }

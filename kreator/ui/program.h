@@ -12,7 +12,7 @@
 #include "kreator/ui/katalogi.h"
 #include "common/ui/okna_pomocnicze.h"
 #include "common/ui/tf_tlo.h"
-#include "kreator/ui/tdane.h"
+#include "common/ui/tdane.h"
 #include "kreator/ui/tf_wynik.h"
 #include "kreator/ui/tglowna.h"
 
@@ -53,7 +53,7 @@ class Program {
   std::unique_ptr<common::TF_Podglad> podglad;
   std::unique_ptr<TKatalogLini> katalogLinii;
   std::unique_ptr<TKatalogTrafo> katalogTrafo;
-  std::unique_ptr<TDane> dane;
+  std::unique_ptr<common::TDane> dane;
   std::unique_ptr<common::TF_Tlo> tlo;
   std::unique_ptr<common::OknoObrazka> daneElementow, schemat;
   std::unique_ptr<TF_Wynik> wynik;

@@ -1,4 +1,4 @@
-#include "kreator/ui/tdane.h"
+#include "common/ui/tdane.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -9,12 +9,10 @@
 
 #include "common/ui/siatka_widok.h"
 #include "common/ui/tekst.h"
-#include "kreator/core/tabele.h"
 
-namespace kreator {
+namespace common {
 
-TDane::TDane(const Przypadek& przypadek, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Tool | Qt::WindowStaysOnTopHint), przypadek_(przypadek) {
+TDane::TDane(QWidget* rodzic) : QWidget(rodzic, Qt::Tool | Qt::WindowStaysOnTopHint) {
   setObjectName("TDane");
   setWindowTitle("Dane");
   SG1 = new QTableView(this);
@@ -41,26 +39,26 @@ TDane::TDane(const Przypadek& przypadek, QWidget* rodzic)
   connect(SG1->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& i) { SG1SelectCell(i); });
   SG1->installEventFilter(this);
-  common::PokazNaroznik(SG1, [this] {
+  PokazNaroznik(SG1, [this] {
     const auto& t = model_.tabela();
-    return t.komorka ? common::Q(t.komorka(0, 0)) : QString();
+    return t.komorka ? Q(t.komorka(0, 0)) : QString();
   });
   BitBtn1->installEventFilter(this);
 }
 
-void TDane::pokazTabele(common::TabelaWynikow tabela, int liczbaLinii) {
+void TDane::pokazTabele(TabelaWynikow tabela, Objasnienie objasnienie) {
   close();
-  LLiniiL = liczbaLinii;
-  setWindowTitle(common::Q(tabela.tytul));
+  objasnienie_ = std::move(objasnienie);
+  setWindowTitle(Q(tabela.tytul));
   model_.ustaw(std::move(tabela));
   const auto& t = model_.tabela();
   SG1->verticalHeader()->setFixedWidth(t.szerokosc(0));
   // Enough for the header and the first rows' texts in this font.
   const QFontMetrics fm(SG1->font());
   auto potrzebna = [&](int c) {
-    int w = fm.horizontalAdvance(common::Q(t.komorka(c, 0))) + 12;
+    int w = fm.horizontalAdvance(Q(t.komorka(c, 0))) + 12;
     for (int r = 1; r < std::min(t.wiersze, 100); ++r)
-      w = std::max(w, fm.horizontalAdvance(common::Q(t.komorka(c, r))) + 12);
+      w = std::max(w, fm.horizontalAdvance(Q(t.komorka(c, r))) + 12);
     return w;
   };
   // The given widths, widened where this font needs more for the numbers shown.
@@ -83,8 +81,7 @@ void TDane::pokazTabele(common::TabelaWynikow tabela, int liczbaLinii) {
 void TDane::SG1SelectCell(const QModelIndex& i) {
   Label1->clear();
   if (!i.isValid()) return;
-  Label1->setText(
-      common::Q(ObjasnienieKomorki(model_.tabela(), i.column() + 1, i.row() + 1, przypadek_, LLiniiL)));
+  if (objasnienie_) Label1->setText(Q(objasnienie_(model_.tabela(), i.column() + 1, i.row() + 1)));
 }
 
 bool TDane::eventFilter(QObject*, QEvent* e) {
@@ -103,4 +100,4 @@ void TDane::keyPressEvent(QKeyEvent* e) {
   else QWidget::keyPressEvent(e);
 }
 
-}  // namespace kreator
+}  // namespace common

@@ -1,5 +1,5 @@
-// The inspector: one result table at a time and the explanation of the
-// selected cell under it.
+// The inspector of either program: one result table at a time and the
+// explanation of the selected cell under it.
 #pragma once
 
 #include <QLabel>
@@ -8,23 +8,26 @@
 #include <QWidget>
 
 #include "common/ui/tabela_model.h"
-#include "kreator/core/przypadek.h"
+#include <functional>
+#include <string>
 
-namespace kreator {
+namespace common {
 
 class TDane : public QWidget {
   Q_OBJECT
  public:
-  TDane(const Przypadek& przypadek, QWidget* rodzic = nullptr);
+  // Explains the cell in column c, row r (both from 1) of the table shown.
+  using Objasnienie = std::function<std::string(const TabelaWynikow& tabela, int c, int r)>;
+
+  explicit TDane(QWidget* rodzic = nullptr);
 
   // Closes, fills the grid with the table and shows the window at the top
   // of the screen, as wide as its columns allow.
-  void pokazTabele(common::TabelaWynikow tabela, int liczbaLinii);
+  void pokazTabele(TabelaWynikow tabela, Objasnienie objasnienie);
 
   QTableView* SG1;
   QLabel* Label1;
   QPushButton* BitBtn1;
-  int LLiniiL = 0;  // the line count the matrix table was built with
 
  protected:
   bool eventFilter(QObject* obiekt, QEvent* e) override;
@@ -33,8 +36,8 @@ class TDane : public QWidget {
  private:
   void SG1SelectCell(const QModelIndex& indeks);
 
-  const Przypadek& przypadek_;
-  common::TabelaModel model_;
+  TabelaModel model_;
+  Objasnienie objasnienie_;
 };
 
-}  // namespace kreator
+}  // namespace common
