@@ -2,10 +2,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "common/ui/dialogi_qt.h"
+#include "zwarcia/core/wsadowy.h"
 #include "zwarcia/ui/program.h"
 
 namespace {
@@ -23,6 +25,7 @@ bool JestEkran() {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> argumenty(argv + 1, argv + argc);
+  if (zwarcia::TrybWsadowy(argumenty)) return zwarcia::UruchomWsadowo(argumenty, std::cout, std::cerr);
   if (!JestEkran()) {
     std::fprintf(stderr, "zwarcia: brak ekranu graficznego (DISPLAY nie jest ustawione); uruchom program w sesji graficznej.\n");
     return 1;

@@ -5,7 +5,9 @@
 
 #include "common/core/limity.h"
 #include "common/core/liczby.h"
+#include "zwarcia/core/plik_zrz.h"
 #include "zwarcia/core/sprawdzenie.h"
+#include "zwarcia/core/zadanie.h"
 
 namespace zwarcia {
 
@@ -312,6 +314,49 @@ Skutki Kreator::WsteczBBClick() {
   }
   pokazStrone(strona, s);
   p_.Krok = strona;
+  return s;
+}
+
+Skutki Kreator::OtworzZadanie(const std::string& argument) {
+  argument_ = argument;
+  switch (Rozpoznaj(argument)) {
+    case RodzajZadania::Dane: {
+      std::string bajty, blad;
+      if (!common::CzytajPlik(argument, bajty, blad)) {
+        widok_.sbSchemat = widok_.zapiszSchemat = true;
+        dialogi_.error(blad);
+        return {};
+      }
+      return WczytajPlikZrz(bajty);
+    }
+    case RodzajZadania::BezDanych:
+      widok_.sbSchemat = widok_.sbDaneElementow = widok_.zapiszSchemat = true;
+      return {};
+    case RodzajZadania::Zaden:
+      break;
+  }
+  return {};
+}
+
+Skutki Kreator::WczytajPlikZrz(std::string_view bajty) {
+  Skutki s;
+  s.tabele = true;
+  // The main window back at its start, whatever the file holds.
+  p_.Krok = 0;
+  FormCreate();
+  widok_.sbSchemat = widok_.zapiszSchemat = true;
+  if (!WczytajZrz(bajty, p_)) {
+    dialogi_.error(kZlyPlikZrz);
+    return s;
+  }
+  // Next as the user would press it, each page checked as it is left; the
+  // pages move the lamps themselves.
+  while (p_.Krok < 10) {
+    const int przed = p_.Krok;
+    s.fokus = DalejBBClick(widok_.daneE).fokus;
+    if (p_.Krok == przed) return s;  // refused: its message was shown once
+  }
+  widok_.wsteczBB = widok_.nowyBB = true;
   return s;
 }
 

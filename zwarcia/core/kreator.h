@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/core/dialogi.h"
@@ -43,6 +44,7 @@ struct Widok {
   std::string dalejNapis = "&Dalej";
   bool dalejAktywny = true;
   bool sbSchemat = false, sbDaneElementow = false, sbZapisz = false;
+  bool zapiszSchemat = false;  // "Zapisz schemat" of the results window
 };
 
 // What one action asks of the windows besides the new view.
@@ -62,6 +64,17 @@ class Kreator {
   Skutki DalejBBClick(const std::string& daneE);
   Skutki WsteczBBClick();
   Skutki NowyBBClick();
+
+  // Opens the exercise named on the command line: a ".ZRZ" is loaded, a
+  // ".SRZ" makes the pictures available; anything else is ignored.
+  Skutki OtworzZadanie(const std::string& argument);
+  const std::string& argument() const { return argument_; }
+
+  // Fills the case from the bytes of a ".ZRZ" file and replays Next up to
+  // the fault-node page; a file that is not valid leaves an empty wizard on
+  // its welcome page after one message, a replayed page that refuses stays
+  // shown after its message, once.
+  Skutki WczytajPlikZrz(std::string_view bajty);
 
   const Widok& widok() const { return widok_; }
   Widok& widok() { return widok_; }
@@ -92,6 +105,7 @@ class Kreator {
   common::DialogService& dialogi_;
   Widok widok_;
   std::optional<WynikZwarcia> wyniki_;
+  std::string argument_;
 };
 
 // The prompt of each page 0..13.

@@ -8,6 +8,9 @@
 #include <QtTest>
 
 #include "common/core/dialogi.h"
+#include "common/core/liczby.h"
+#include "common/ui/tekst.h"
+#include <cmath>
 #include "zwarcia/ui/program.h"
 
 using namespace zwarcia;
@@ -129,6 +132,68 @@ class TGlownaZwarcTest : public QObject {
     QVERIFY(!tlo->sb_Schemat->isVisible());
     QTest::mouseClick(tlo->sb_Help, Qt::LeftButton);
     QVERIFY(d->ostatni().rfind("Nie znaleziono pliku pomocy", 0) == 0);
+  }
+
+  void resultsWindowFactorsChartsAndPreview() {
+    auto& p = program->przypadek;
+    g->DalejBBClick();
+    wpisz("3");
+    wpisz("1");
+    tabela(g->SystemySG, p.SystemySG, {{"1", "5000"}});
+    wpisz("1");
+    tabela(g->GeneratorySG, p.GeneratorySG, {{"3", "150", "13", "2"}});
+    wpisz("1");
+    tabela(g->TrafoSG, p.TrafoSG, {{"2", "3", "160", "500", "11", "1"}});
+    wpisz("1");
+    tabela(g->LinieSG, p.LinieSG, {{"1", "2", "110", "0,12", "0,4", "50", "1"}});
+    for (const char* t : {"2", "110", "0,2"}) wpisz(t);
+    QTest::keyClick(g->DalejBB, Qt::Key_Return);  // "&Oblicz"
+    QVERIFY2(g->KoniecP->isVisible(), d->ostatni().c_str());
+    QTest::keyClick(g->Button1, Qt::Key_Return);  // Enter after a run: the report
+    TF_wynik* w = program->wynik.get();
+    QVERIFY(w->isVisible());
+    QVERIFY(!g->isEnabled());
+    QCOMPARE(w->Label1->text(), QString::fromUtf8("Otrzymane wyniki (dla zwarcia w węźle nr 2):"));
+    const double ik = common::NaLiczbe(common::S(w->PrPoczE->text()));
+    QCOMPARE(w->PrWylSymE->text(), w->PrPoczE->text());
+    QVERIFY(!w->WspME->isEnabled());
+    QVERIFY(!w->SpeedButton2->isEnabled());
+
+    // κ 2,1 is refused; κ 1,8 gives ip = √2·1,8·I″.
+    QTest::keyClicks(w->WspUdaruE, "2,1");
+    QVERIFY(d->ostatni().rfind("Podano nieprawidłową wartość współczynnika udaru.", 0) == 0);
+    QCOMPARE(d->wpisy.back().tytul, std::string("BŁĄD !!!"));
+    QCOMPARE(w->WspUdaruE->text(), QString());
+    QTest::keyClicks(w->WspUdaruE, "1,8");
+    QCOMPARE(w->PrZwUdarE->text(), QString::fromStdString(common::WedlugWzorca("0.0000", std::sqrt(2.0) * 1.8 * ik)));
+    QVERIFY(w->WspME->isEnabled());
+    QTest::keyClicks(w->WspME, "0,5");  // Ith = I″·√1,5
+    QCOMPARE(w->PrZwCieplnyE->text(), QString::fromStdString(common::WedlugWzorca("0.0000", ik * std::sqrt(1.5))));
+    QVERIFY(w->SpeedButton2->isEnabled());
+
+    // The preview shows the three current lines once, however often it is pressed.
+    QTest::mouseClick(w->SpeedButton5, Qt::LeftButton);
+    QTest::mouseClick(w->SpeedButton5, Qt::LeftButton);
+    const QString tekst = program->podglad->MemoGlowne->toPlainText();
+    QCOMPARE(tekst.count(QString::fromUtf8("prąd zwarciowy udarowy")), 1);
+
+    // The κ chart opens; the m chart closes it; a value picked there acts like a typed one.
+    QTest::mouseClick(w->SpeedButton6, Qt::LeftButton);
+    QVERIFY(program->wykresRdoX->isVisible());
+    QTest::mouseClick(w->SpeedButton7, Qt::LeftButton);
+    QVERIFY(program->wykresN->isVisible());
+    QVERIFY(!program->wykresRdoX->isVisible());
+    emit program->wykresN->odczytano("1,00");
+    QCOMPARE(w->WspME->text(), QString("1,00"));
+    QCOMPARE(w->PrZwCieplnyE->text(), QString::fromStdString(common::WedlugWzorca("0.0000", ik * std::sqrt(2.0))));
+
+    d->odpowiedzi = {false};
+    QTest::keyClick(w, Qt::Key_Escape);  // unsaved: the question, answered No
+    QVERIFY(w->isVisible());
+    d->odpowiedzi = {true};
+    QTest::mouseClick(w->SpeedButton1, Qt::LeftButton);
+    QVERIFY(!w->isVisible());
+    QVERIFY(g->isEnabled());
   }
 
   void aTaskFileWithItsPictures() {

@@ -4,26 +4,29 @@
 #include <QScreen>
 
 #include "common/core/powloka.h"
+#include "common/core/cp1250.h"
+#include "common/core/pliki.h"
+#include "zwarcia/core/tabele.h"
 #include "zwarcia/core/zadanie.h"
 
 namespace zwarcia {
 
 namespace {
-// A window whose content a later part of the program fills; it exists from
-// the start and hides when closed.
-std::unique_ptr<QWidget> NoweOkno(const char* nazwa, const char* tytul) {
-  auto okno = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
-  okno->setObjectName(nazwa);
-  okno->setWindowTitle(QString::fromUtf8(tytul));
-  return okno;
+// Whatever fails inside a handler is shown and the program goes on.
+void Bezpiecznie(common::DialogService& d, const std::function<void()>& akcja) {
+  try {
+    akcja();
+  } catch (const std::exception& e) {
+    d.message(common::Ikona::Blad, kTytulProgramu, e.what());
+  }
 }
 }  // namespace
 
 Program::Program(common::DialogService& dialogi, std::string folderProgramu)
-    : kreator(przypadek, dialogi), dialogi_(dialogi), folder_(std::move(folderProgramu)) {
+    : kreator(przypadek, dialogi), stanWyniku(dialogi), dialogi_(dialogi), folder_(std::move(folderProgramu)) {
   glowna = std::make_unique<TGlowna>(kreator, dialogi);
   podglad = std::make_unique<common::TF_Podglad>();
-  dane = NoweOkno("TDane", "Dane");
+  dane = std::make_unique<common::TDane>();
   tlo = std::make_unique<common::TF_Tlo>(
       QStringList{QString::fromUtf8("ROZPŁYW I PARAMETRY"), QString::fromUtf8("PRĄDU ZWARCIOWEGO")});
   daneElementow = std::make_unique<common::OknoObrazka>(
@@ -35,14 +38,18 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
   QPalette biala = schemat->palette();
   biala.setColor(QPalette::Window, Qt::white);
   schemat->setPalette(biala);
-  wynik = NoweOkno("TF_wynik", "");
-  wykresRdoX = NoweOkno("TF_WykresRdoX", "");
-  wykresN = NoweOkno("TF_WykresN", "");
+  wynik = std::make_unique<TF_wynik>(stanWyniku);
+  wykresRdoX = std::make_unique<TF_WykresRdoX>();
+  wykresN = std::make_unique<TF_WykresN>();
+  PolaczWykresy(*wykresRdoX, *wykresN);  // never both open
 
   glowna->zamknijOkno = [this](zwarcia::Okno o) {
     if (QWidget* w = okno(o)) w->hide();
   };
-  glowna->poZmianie = [this](const Widok& w) { tlo->ustawPrzyciski(w.sbSchemat, w.sbDaneElementow, w.sbZapisz); };
+  glowna->poZmianie = [this](const Widok& w) {
+    tlo->ustawPrzyciski(w.sbSchemat, w.sbDaneElementow, w.sbZapisz);
+    wynik->SpeedButton3->setVisible(w.zapiszSchemat);
+  };
   glowna->poPierwszymPokazaniu = [this] {
     QScreen* ekran = glowna->screen() ? glowna->screen() : QGuiApplication::primaryScreen();
     tlo->rozciagnij(ekran->geometry());
@@ -60,6 +67,38 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
                    [this] { common::OtworzPomoc(dialogi_, folder_); });
   QObject::connect(tlo->sb_Schemat, &QPushButton::clicked, glowna.get(), [this] { pokazSchemat(); });
   QObject::connect(tlo->sb_DaneElementow, &QPushButton::clicked, glowna.get(), [this] { pokazDaneElementow(); });
+  QObject::connect(glowna->Button1, &QPushButton::clicked, glowna.get(), [this] { Button1Click(); });
+  QObject::connect(tlo->sb_Zapisz, &QPushButton::clicked, glowna.get(), [this] { Button1Click(); });
+  for (QPushButton* b : {glowna->SpeedButton7, glowna->SpeedButton8, glowna->SpeedButton3, glowna->SpeedButton1,
+                         glowna->SpeedButton4, glowna->SpeedButton2, glowna->SpeedButton11, glowna->SpeedButton13})
+    QObject::connect(b, &QPushButton::clicked, glowna.get(), [this, b] { pokazTabele(b); });
+  QObject::connect(wynik.get(), &TF_wynik::podglad, glowna.get(), [this] { pokazPodglad(); });
+  QObject::connect(wynik.get(), &TF_wynik::zapiszWyniki, glowna.get(), [this] {
+    pokazPodglad();
+    if (stanWyniku.ZapiszWyniki()) wynik->odswiez();
+  });
+  QObject::connect(wynik->SpeedButton3, &QPushButton::clicked, glowna.get(),
+                   [this] { stanWyniku.ZapiszSchemat(argument); });
+  QObject::connect(wynik->SpeedButton4, &QPushButton::clicked, glowna.get(), [this] {
+    pokazSchemat();
+    wynik->raise();
+  });
+  // A value picked on a chart acts exactly like a typed one.
+  QObject::connect(wykresRdoX.get(), &OknoWykresu::odczytano, wynik.get(), &TF_wynik::wpiszWspUdaru);
+  QObject::connect(wykresN.get(), &OknoWykresu::odczytano, wynik.get(), &TF_wynik::wpiszWspM);
+  QObject::connect(wynik.get(), &TF_wynik::wykresUdaru, wynik.get(), [this] {
+    const auto l = InstrukcjaRdoX(stanWyniku.RdoX);
+    wykresRdoX->ustawInstrukcje(QString::fromStdString(l[0]), QString::fromStdString(l[1]));
+    wykresRdoX->pokaz();
+  });
+  QObject::connect(wynik.get(), &TF_wynik::wykresM, wynik.get(), [this] {
+    Bezpiecznie(dialogi_, [this] {
+      const auto l = InstrukcjaN(stanWyniku.WspUdaruE, stanWyniku.CzasL);
+      wykresN->ustawInstrukcje(QString::fromStdString(l[0]), QString::fromStdString(l[1]));
+      wykresN->pokaz();
+    });
+  });
+  QObject::connect(wynik.get(), &TF_wynik::ukryte, glowna.get(), [this] { glowna->setEnabled(true); });
   QObject::connect(schemat.get(), &common::OknoObrazka::podwojneKlikniecie, glowna.get(),
                    [this] { dialogi_.message(common::Ikona::Informacja, kTytulObrazka, kTylkoObrazek); });
 }
@@ -69,11 +108,71 @@ Program::~Program() = default;
 void Program::pokaz() { glowna->show(); }
 
 void Program::otworzZadanie() {
-  // A task without data makes the pictures available; data files open with the exercise loader.
-  if (Rozpoznaj(argument) == RodzajZadania::BezDanych) {
-    kreator.widok().sbSchemat = kreator.widok().sbDaneElementow = true;
-    glowna->pokaz({});
+  if (!argument.empty()) glowna->pokaz(kreator.OtworzZadanie(argument));
+}
+
+void Program::Button1Click() {
+  if (!kreator.wyniki()) return;
+  // The task statement: the first line of the ".SRZ" beside the exercise, if there is one.
+  std::optional<std::string> zadanie;
+  if (const auto srz = PlikTowarzyszacy(argument, ".SRZ")) {
+    std::string bajty, blad;
+    if (common::CzytajPlik(*srz, bajty, blad)) {
+      std::string pierwsza = bajty.substr(0, bajty.find_first_of("\r\n"));
+      zadanie = common::Cp1250DoUtf8(pierwsza);
+    }
   }
+  stanWyniku.Wypelnij(przypadek, *kreator.wyniki(), zadanie);
+  podglad->MemoGlowne->setPlainText(QString::fromStdString([this] {
+    std::string tekst;
+    for (const auto& l : stanWyniku.raport) tekst += l + "\n";
+    return tekst;
+  }()));
+  wynik->odswiez();
+  wynik->adjustSize();
+  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+  wynik->move(ekran.x() + (ekran.width() - wynik->width()) / 2, ekran.y() + (ekran.height() - wynik->height()) / 2);
+  wynik->show();
+  wynik->raise();
+  glowna->setEnabled(false);
+}
+
+void Program::pokazPodglad() {
+  // The report followed by exactly one set of the current lines, however often this is pressed.
+  std::string tekst;
+  for (const auto& l : stanWyniku.RaportZPradami()) tekst += l + "\n";
+  podglad->MemoGlowne->setPlainText(QString::fromStdString(tekst));
+  podglad->hide();
+  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+  podglad->move(ekran.x() + ekran.width() - podglad->width() - 10, ekran.y() + 10);
+  podglad->show();
+  podglad->raise();
+}
+
+void Program::pokazTabele(QPushButton* przycisk) {
+  if (!kreator.wyniki()) return;
+  const WynikZwarcia& w = *kreator.wyniki();
+  auto objasnienie = [this](const common::TabelaWynikow& t, int c, int r) {
+    return ObjasnienieKomorki(t, c, r, przypadek);
+  };
+  const auto& g = *glowna;
+  std::optional<common::TabelaWynikow> tabela;
+  if (przycisk == g.SpeedButton7) tabela = TabelaSystemow(w);
+  if (przycisk == g.SpeedButton8) tabela = TabelaGeneratorow(w);
+  if (przycisk == g.SpeedButton3) {
+    tabela = TabelaTrafo(w);
+    if (!tabela) {
+      dane->close();
+      dialogi_.message(common::Ikona::Informacja, "UWAGA !!!", kBrakTrafo);
+      return;
+    }
+  }
+  if (przycisk == g.SpeedButton1) tabela = TabelaLinii(w);
+  if (przycisk == g.SpeedButton4) tabela = TabelaYg(w);
+  if (przycisk == g.SpeedButton2) tabela = TabelaStrukturalna(w);
+  if (przycisk == g.SpeedButton11) tabela = TabelaYw(w);
+  if (przycisk == g.SpeedButton13) tabela = TabelaPradow(w);
+  if (tabela) dane->pokazTabele(*tabela, objasnienie);
 }
 
 void Program::pokazSchemat() {

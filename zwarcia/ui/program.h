@@ -8,9 +8,13 @@
 
 #include "common/core/dialogi.h"
 #include "common/ui/okna_pomocnicze.h"
+#include "common/ui/tdane.h"
 #include "common/ui/tf_tlo.h"
 #include "zwarcia/core/kreator.h"
+#include "zwarcia/core/okno_wyniku.h"
+#include "zwarcia/ui/tf_wynik.h"
 #include "zwarcia/ui/tglowna.h"
+#include "zwarcia/ui/wykresy.h"
 
 namespace zwarcia {
 
@@ -25,19 +29,29 @@ class Program {
   QWidget* okno(Okno o);
   void pokazSchemat();
   void pokazDaneElementow();
+  // "Otrzymane wyniki" and Enter after a run: the report, the results
+  // window shown, the main window disabled until it closes.
+  void Button1Click();
+  // The report with the three current lines at the top right of the screen.
+  void pokazPodglad();
+  // One of the final panel's eight tables in the inspector.
+  void pokazTabele(QPushButton* przycisk);
 
   // The exercise named on the command line, opened when the main window is first shown.
   std::string argument;
 
   Przypadek przypadek;
   Kreator kreator;
+  OknoWyniku stanWyniku;
   // In the order of creation.
   std::unique_ptr<TGlowna> glowna;
   std::unique_ptr<common::TF_Podglad> podglad;
-  std::unique_ptr<QWidget> dane;
+  std::unique_ptr<common::TDane> dane;
   std::unique_ptr<common::TF_Tlo> tlo;
   std::unique_ptr<common::OknoObrazka> daneElementow, schemat;
-  std::unique_ptr<QWidget> wynik, wykresRdoX, wykresN;
+  std::unique_ptr<TF_wynik> wynik;
+  std::unique_ptr<TF_WykresRdoX> wykresRdoX;
+  std::unique_ptr<TF_WykresN> wykresN;
 
  private:
   void otworzZadanie();
