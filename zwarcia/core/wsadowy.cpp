@@ -13,7 +13,9 @@
 #include "common/core/zapis.h"
 #include "zwarcia/core/kreator.h"
 #include "zwarcia/core/plik_zrz.h"
+#include "zwarcia/core/raport.h"
 #include "zwarcia/core/wspolczynniki.h"
+#include "zwarcia/core/zadanie.h"
 
 namespace zwarcia {
 
@@ -31,8 +33,8 @@ const char* kPomoc =
     "  --kappa K         współczynnik udaru, od 1,0 do 2,0: daje prąd zwarciowy udarowy\n"
     "  --m M             współczynnik wpływu cieplnego składowej nieokresowej, od 0 do 2:\n"
     "                    daje prąd zwarciowy cieplny (tylko razem z --kappa)\n"
-    "  --output PLIK     zapisuje zestawienie wyników także do pliku tekstowego (Windows-1250, CR LF)\n"
-    "  --json            wypisuje wyniki jako obiekt JSON zamiast zestawienia\n"
+    "  --output PLIK     zapisuje raport także do pliku tekstowego (Windows-1250, CR LF)\n"
+    "  --json            wypisuje wyniki jako obiekt JSON zamiast raportu\n"
     "  --help            ten opis\n"
     "Liczby można pisać z przecinkiem albo z kropką dziesiętną.\n"
     "Kod wyjścia: 0 obliczono, 1 dane odrzucone (komunikat na standardowym wyjściu błędów), 2 błędne wywołanie.\n";
@@ -87,15 +89,6 @@ std::optional<double> XdoR(const WynikZwarcia& w) {
   return 1.0 / w.StosunekRdoX;
 }
 
-std::string EtykietaGalezi(const Galaz& g) {
-  static const char* litery[] = {"S", "G", "T", "L"};
-  return litery[static_cast<int>(g.rodzaj)] + std::to_string(g.element);
-}
-
-std::string Zespolony(double re, double im, const char* wzorzec) {
-  return common::WedlugWzorca(wzorzec, re) + (im < 0 ? " - j" : " + j") + common::WedlugWzorca(wzorzec, std::abs(im));
-}
-
 std::string JsonTekst(const Przypadek& p, const WynikZwarcia& w, const PradyZwarciowe& pr) {
   const auto x = XdoR(w);
   std::ostringstream s;
@@ -137,31 +130,6 @@ bool Czynniki(const Opcje& o, PradyZwarciowe& pr, std::ostream& bledy) {
 }
 
 }  // namespace
-
-std::vector<std::string> ZestawienieWynikow(const Przypadek& p, const WynikZwarcia& w, const PradyZwarciowe& pr) {
-  using common::LiczbaNaTekst;
-  using common::WedlugWzorca;
-  const auto x = XdoR(w);
-  std::vector<std::string> l = {
-      "Zwarcie trójfazowe w węźle nr " + std::to_string(p.WezelZwarcia),
-      "  - napięcie znamionowe w miejscu zwarcia U=" + LiczbaNaTekst(p.NapiecieZwarcia) + " kV",
-      "  - czas trwania zwarcia Tk=" + LiczbaNaTekst(p.CzasZwarcia) + " s",
-      "  - prąd zwarciowy początkowy I=" + pr.PrPocz + " kA",
-      "  - stosunek R/X=" + WedlugWzorca("0.000000", w.StosunekRdoX) + ", X/R=" +
-          (x ? WedlugWzorca("0.0000", *x) : std::string("∞")),
-      "  - impedancja zwarciowa Zk=" +
-          Zespolony(w.ImpedancjaZwarciowa.real(), w.ImpedancjaZwarciowa.imag(), "0.0000000") + " [j.w.]",
-      "  - moduły prądów gałęziowych [j.w.]:",
-  };
-  for (size_t b = 0; b < w.PradyGaleziowe.size() && b < w.sieci.galezie.size(); ++b)
-    l.push_back("      " + EtykietaGalezi(w.sieci.galezie[b]) + "  " + WedlugWzorca("0.0000", std::abs(w.PradyGaleziowe[b])));
-  l.push_back("  - prąd wyłączeniowy symetryczny I=" + pr.PrWylSym + " kA");
-  if (pr.PrZwUdar)
-    l.push_back("  - prąd zwarciowy udarowy I=" + *pr.PrZwUdar + " kA (współczynnik udaru " + *pr.WspUdaru + ")");
-  if (pr.PrZwCieplny)
-    l.push_back("  - prąd zwarciowy cieplny I=" + *pr.PrZwCieplny + " kA (współczynnik m " + *pr.WspM + ")");
-  return l;
-}
 
 bool TrybWsadowy(const std::vector<std::string>& a) {
   return std::any_of(a.begin(), a.end(), [](const std::string& s) { return s == "--batch" || s == "--help"; });
@@ -208,7 +176,11 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, std::ostream& wyjs
   pr.PrWylSym = PradWylaczeniowySymetryczny(pr.PrPocz);
   if (!Czynniki(o, pr, bledy)) return 1;
 
-  const std::vector<std::string> wiersze = ZestawienieWynikow(p, w, pr);
+  // The text report as "Zapisz wyniki" writes it: the three current lines
+  // follow when both factors were given.
+  std::vector<std::string> wiersze = RaportZwarcia(p, w, PierwszaLiniaZadania(o.plik));
+  if (pr.PrZwUdar && pr.PrZwCieplny)
+    for (const auto& l : LiniePradowZwarciowych(*pr.PrZwUdar, pr.PrWylSym, *pr.PrZwCieplny)) wiersze.push_back(l);
   if (!o.output.empty()) {
     if (const int kod = common::ZapiszTekstCp1250(o.output, wiersze)) {
       bledy << "Nie udało się zapisać pliku \"" << o.output << "\": " << std::strerror(kod) << '\n';

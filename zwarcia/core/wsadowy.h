@@ -28,7 +28,4 @@ struct PradyZwarciowe {
   std::optional<std::string> WspUdaru, PrZwUdar, WspM, PrZwCieplny;
 };
 
-// A short listing of the key results in Polish, one line per entry.
-std::vector<std::string> ZestawienieWynikow(const Przypadek& p, const WynikZwarcia& w, const PradyZwarciowe& prady);
-
 }  // namespace zwarcia

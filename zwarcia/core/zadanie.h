@@ -3,6 +3,7 @@
 // ".DRZ" (element data) beside it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/core/pliki.h"
@@ -32,5 +33,9 @@ inline constexpr const char* kTylkoObrazek = "Jestem tylko zwykłym obrazkiem !!
 RodzajZadania Rozpoznaj(const std::string& argument);
 
 using common::PlikTowarzyszacy;
+
+// The task statement: the first line of the ".SRZ" file beside the
+// exercise named by `argument`, in UTF-8; nothing when there is none.
+std::optional<std::string> PierwszaLiniaZadania(const std::string& argument);
 
 }  // namespace zwarcia

@@ -4,8 +4,6 @@
 #include <QScreen>
 
 #include "common/core/powloka.h"
-#include "common/core/cp1250.h"
-#include "common/core/pliki.h"
 #include "zwarcia/core/tabele.h"
 #include "zwarcia/core/zadanie.h"
 
@@ -113,16 +111,7 @@ void Program::otworzZadanie() {
 
 void Program::Button1Click() {
   if (!kreator.wyniki()) return;
-  // The task statement: the first line of the ".SRZ" beside the exercise, if there is one.
-  std::optional<std::string> zadanie;
-  if (const auto srz = PlikTowarzyszacy(argument, ".SRZ")) {
-    std::string bajty, blad;
-    if (common::CzytajPlik(*srz, bajty, blad)) {
-      std::string pierwsza = bajty.substr(0, bajty.find_first_of("\r\n"));
-      zadanie = common::Cp1250DoUtf8(pierwsza);
-    }
-  }
-  stanWyniku.Wypelnij(przypadek, *kreator.wyniki(), zadanie);
+  stanWyniku.Wypelnij(przypadek, *kreator.wyniki(), PierwszaLiniaZadania(argument));
   podglad->MemoGlowne->setPlainText(QString::fromStdString([this] {
     std::string tekst;
     for (const auto& l : stanWyniku.raport) tekst += l + "\n";
