@@ -1,5 +1,7 @@
 #include "common/ui/okna_pomocnicze.h"
 
+#include "common/core/limity.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
@@ -88,7 +90,7 @@ QImage WczytajBitmape(const QString& sciezka) {
   czytnik.setDecideFormatFromContent(false);
   const QSize rozmiar = czytnik.size();
   // A picture larger than any screen is refused before it is decoded.
-  if (!rozmiar.isValid() || rozmiar.width() > 10000 || rozmiar.height() > 10000) return {};
+  if (!rozmiar.isValid() || rozmiar.width() > kMaksBokObrazu || rozmiar.height() > kMaksBokObrazu) return {};
   return czytnik.read();
 }
 

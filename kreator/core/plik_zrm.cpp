@@ -11,7 +11,7 @@ namespace {
 
 // Of each line only this many characters are read; a longer column line
 // loses its end.
-constexpr std::size_t kDlugoscWiersza = 4096;
+constexpr std::size_t kDlugoscWiersza = common::kMaksDlugoscWiersza;
 
 bool CzyKoniecWiersza(char c) { return c == '\r' || c == '\n'; }
 
