@@ -6,6 +6,7 @@ namespace common {
 
 inline constexpr int kMaksLiczbaWezlow = 1000;
 inline constexpr int kMaksLiczbaElementow = 2000;  // rows of one element table
+inline constexpr int kMaksLiczbaGalezi = 2000;     // short circuit: systems, generators, transformers, lines
 inline constexpr long long kMaksRozmiarPliku = 16ll << 20;  // an exercise data file, bytes
 inline constexpr int kMaksBokObrazu = 10000;  // pixels of an exercise picture, each side
 inline constexpr int kMaksDlugoscWiersza = 4096;  // characters read of one line of a ".ZRM"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/core/liczby.h"
+#include "common/core/limity.h"
 
 namespace zwarcia {
 
@@ -104,13 +105,24 @@ MacierzZespolona ZbudujMacierzYg(const std::vector<Galaz>& galezie) {
 
 MacierzZespolona ZbudujMacierzYw(const MacierzCalkowita& A, const MacierzZespolona& Yg) {
   const int M = A.wiersze, N = A.kolumny;
-  MacierzZespolona P(N, M), Yw(N, N);
-  for (int j = 0; j < N; ++j)
-    for (int c = 0; c < M; ++c)
-      for (int b = 0; b < M; ++b) P(j, c) += double(A(b, j)) * Yg(b, c);
-  for (int i = 0; i < N; ++i)
-    for (int k = 0; k < N; ++k)
-      for (int c = 0; c < M; ++c) Yw(i, k) += P(i, c) * double(A(c, k));
+  // Aᵀ·Yg·A over the non-zero entries only: a branch row of A has one or two
+  // of them, so the products cost the branches, not M²·N. The terms left out
+  // are exact zeros, so the sums are the same.
+  std::vector<std::vector<std::pair<int, int>>> wiersz(static_cast<size_t>(M));  // row b of A: (node, ±1)
+  for (int b = 0; b < M; ++b)
+    for (int j = 0; j < N; ++j)
+      if (A(b, j) != 0) wiersz[size_t(b)].push_back({j, A(b, j)});
+  MacierzZespolona P(N, M), Yw(N, N);  // P = Aᵀ·Yg
+  for (int b = 0; b < M; ++b)
+    for (int c = 0; c < M; ++c) {
+      const Zespolona y = Yg(b, c);
+      if (y == Zespolona{}) continue;
+      for (auto [j, a] : wiersz[size_t(b)]) P(j, c) += double(a) * y;
+    }
+  for (int c = 0; c < M; ++c)
+    for (auto [k, a] : wiersz[size_t(c)])
+      for (int i = 0; i < N; ++i)
+        if (P(i, c) != Zespolona{}) Yw(i, k) += P(i, c) * double(a);
   return Yw;
 }
 
@@ -119,6 +131,12 @@ MacierzeSieci ZbudujMacierze(const Przypadek& p, const ImpedancjeElementow& e, d
   s.galezie = UstalGalezie(p, e, s.blad);
   if (!s.blad.empty()) return s;
   const int M = int(s.galezie.size()), N = p.LiczbaWezlow;
+  if (M > common::kMaksLiczbaGalezi) {
+    s.blad = "Sieć ma " + std::to_string(M) + " gałęzi; program oblicza sieci o najwyżej " +
+             std::to_string(common::kMaksLiczbaGalezi) + " gałęziach (systemy, generatory, transformatory i linie "
+             "razem) !!!";
+    return s;
+  }
   s.MacierzYg = ZbudujMacierzYg(s.galezie);
   // Every source is replaced by its Norton equivalent E·y with one E for all.
   s.PradyZrodel.assign(size_t(M), Zespolona{});

@@ -326,3 +326,34 @@ TEST(ObliczZwarcie, RefusesWhatCannotBeComputed) {
     EXPECT_EQ(w.PradPoczatkowy, 0);
   }
 }
+
+TEST(ObliczZwarcie, ALongChainOfLinesIsTheSeriesSum) {
+  // A system of 2000 MVA at node 1 (x = 100/2000 = 0,05 pu) feeding a chain of
+  // 299 identical 1 km lines (0,12 + j0,4 Ω each, 110 kV) to node 300, where the
+  // fault is. Zb = 115,5²/100 = 133,4025 Ω:
+  //   R = 299·0,12/133,4025 = 0,2689605; X = 0,05 + 299·0,4/133,4025 = 0,9465349
+  //   |Zk| = 0,9840061; I″ = (1,1/1,05)/|Zk| · 100/(√3·115,5) = 0,532185 kA.
+  // It also keeps the matrix products to the branches: 300 nodes compute at once.
+  Dane d{300, {{"1", "2000"}}, {}, {}, {}, 300, 110};
+  std::vector<std::string> poczatki, konce;
+  for (int i = 1; i < 300; ++i) {
+    poczatki.push_back(std::to_string(i));
+    konce.push_back(std::to_string(i + 1));
+  }
+  for (size_t i = 0; i < poczatki.size(); ++i)
+    d.linie.push_back({poczatki[i].c_str(), konce[i].c_str(), "110", "0,12", "0,4", "1", "1"});
+  const WynikZwarcia w = ObliczZwarcie(Zbuduj(d));
+  ASSERT_TRUE(w.poprawny) << w.blad;
+  EXPECT_NEAR(w.ImpedancjaZwarciowa.real(), 0.2689605, 1e-6);
+  EXPECT_NEAR(w.ImpedancjaZwarciowa.imag(), 0.9465349, 1e-6);
+  EXPECT_NEAR(w.PradPoczatkowy, 0.532185, 1e-6);
+}
+
+TEST(ObliczZwarcie, RefusesMoreBranchesThanTheLimit) {
+  // 2001 lines between two nodes, besides the system: more branches than the program computes.
+  Dane d{2, {{"1", "2000"}}, {}, {}, {}, 2, 110};
+  for (int i = 0; i < 2001; ++i) d.linie.push_back({"1", "2", "110", "0,12", "0,4", "1", "1"});
+  const WynikZwarcia w = ObliczZwarcie(Zbuduj(d));
+  EXPECT_FALSE(w.poprawny);
+  EXPECT_EQ(w.blad.rfind("Sieć ma 2002 gałęzi; program oblicza sieci o najwyżej 2000 gałęziach", 0), 0u) << w.blad;
+}
