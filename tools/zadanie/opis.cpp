@@ -6,6 +6,7 @@
 #include <set>
 
 #include "common/core/liczby.h"
+#include "tools/zadanie/siec.h"
 
 namespace zadanie {
 
@@ -153,16 +154,34 @@ OpisGalezi CzytajGalaz(Czytnik& c) {
 }
 
 // A real number as the program's entry box takes it (decimal comma; a
-// point is accepted and turned into the comma), strictly between od and doo.
-std::string Rzeczywista(Czytnik& c, const char* co, double od, double doo) {
+// point is accepted and turned into the comma), between od and doo, the
+// ends included only when `zKoncami`.
+std::string Rzeczywista(Czytnik& c, const char* co, double od, double doo, bool zKoncami = false) {
   std::string s = c.nastepny(co);
   std::replace(s.begin(), s.end(), '.', ',');
   if (!common::CzyLiczba(s)) c.blad(std::string(co) + " musi być liczbą, a jest „" + s + "”");
   const double x = common::NaLiczbe(s);
-  if (!(x > od && x < doo))
+  if (zKoncami ? !(x >= od && x <= doo) : !(x > od && x < doo))
     c.blad(std::string(co) + " musi leżeć między " + common::LiczbaNaTekst(od) + " a " + common::LiczbaNaTekst(doo) +
-           " (bez końców)");
+           (zKoncami ? " (z końcami)" : " (bez końców)"));
   return s;
+}
+
+// The fault data as the wizard's pages accept them: a node, a whole kV
+// from 1 to 999, a duration from 0,01 to 1 s; then the arrow's side.
+Zwarcie CzytajZwarcie(Czytnik& c) {
+  Zwarcie z;
+  z.wiersz = c.wiersz();
+  z.wezel = c.calkowita("numer węzła zwarcia", 1, 1000);
+  z.napiecieKv = c.calkowita("napięcie w miejscu zwarcia [kV]", 1, 999);
+  z.czas = Rzeczywista(c, "czas trwania zwarcia [s]", 0.01, 1, true);
+  if (!c.koniec()) {
+    const std::string s = c.nastepny("strona strzałki");
+    z.strona = NaStrone(s);
+    if (!z.strona) c.blad("strona strzałki zwarcia musi być jedną z: gora, dol, lewo, prawo, a jest „" + s + "”");
+    if (c.czyLiczbaDalej()) z.przesuniecie = c.calkowita("przesunięcie strzałki", -300, 300);
+  }
+  return z;
 }
 
 void PunktWObrazie(const OpisUkladu& o, Punkt p, int wiersz) {
@@ -200,7 +219,8 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
       o.zadanie.push_back(reszta);
       continue;
     }
-    static const std::set<std::string> raz = {"dane", "wyjscie", "tytul", "rozmiar", "bilansujacy", "epsilon", "r"};
+    static const std::set<std::string> raz = {"rodzaj",      "dane",    "wyjscie", "tytul",  "rozmiar",
+                                              "bilansujacy", "epsilon", "r",       "zwarcie"};
     if (raz.count(slowo)) {
       auto [it, nowy] = pojedyncze.emplace(slowo, nr);
       if (!nowy)
@@ -225,7 +245,14 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
 
     const std::string bezKomentarza = Przytnij(std::string_view(reszta).substr(0, reszta.find('#')));
     Czytnik c(nr, slowo, Podziel(bezKomentarza));
-    if (slowo == "dane") {
+    if (slowo == "rodzaj") {
+      const std::string r = BezOgonkow(c.nastepny("rodzaj zadania"));
+      if (r != "rozplyw" && r != "zwarcia")
+        c.blad("rodzaj zadania musi być „rozplyw” albo „zwarcia”, a jest „" + r + "”");
+      o.rodzaj = r == "zwarcia" ? Rodzaj::Zwarcie : Rodzaj::Rozplyw;
+    } else if (slowo == "zwarcie") {
+      o.zwarcie = CzytajZwarcie(c);
+    } else if (slowo == "dane") {
       o.dane = c.nastepny("nazwa pliku z danymi");
     } else if (slowo == "wyjscie") {
       o.wyjscie = c.nastepny("nazwa plików wynikowych");
@@ -252,8 +279,8 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
       o.r = Rzeczywista(c, "parametr relaksacji r", 1, 2);
     } else {
       c.blad("nieznane słowo „" + slowo +
-             "” (dozwolone: dane, wyjscie, tytul, rozmiar, wezel, linia, trafo, napis, bilansujacy, epsilon, r, "
-             "zadanie)");
+             "” (dozwolone: rodzaj, dane, wyjscie, tytul, rozmiar, wezel, linia, trafo, napis, bilansujacy, "
+             "epsilon, r, zwarcie, zadanie)");
     }
     c.bezReszty();
   }
@@ -262,6 +289,20 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
   if (o.wyjscie.empty()) throw BladOpisu(0, "brak wiersza „wyjscie NAZWA” z nazwą plików zadania");
   if (o.wezly.empty()) throw BladOpisu(0, "brak wierszy „wezel NR X Y” z położeniem węzłów");
   if (o.zadanie.empty()) throw BladOpisu(0, "brak wierszy „zadanie TEKST” z treścią zadania");
+  // Each program has its own values to type on the last pages.
+  if (o.rodzaj == Rodzaj::Zwarcie) {
+    for (const char* slowo : {"bilansujacy", "epsilon", "r"})
+      if (pojedyncze.count(slowo))
+        throw BladOpisu(pojedyncze.at(slowo),
+                        std::string("„") + slowo + "” należy do zadań rozpływu mocy, a opis ma „rodzaj zwarcia”");
+    if (!o.zwarcie) throw BladOpisu(0, "brak wiersza „zwarcie NR KV CZAS” z danymi zwarcia");
+    if (o.zadanie.front().empty())
+      throw BladOpisu(0,
+                      "pierwszy wiersz „zadanie” jest pusty, a program zwarcia drukuje go w raporcie jako treść "
+                      "zadania");
+  } else if (o.zwarcie) {
+    throw BladOpisu(o.zwarcie->wiersz, "„zwarcie” należy do zadań programu zwarcia (brak „rodzaj zwarcia”)");
+  }
   // Every place is tested once the picture's size is known, wherever "rozmiar" stood.
   for (const auto& [numer, w] : o.wezly) PunktWObrazie(o, w.srodek, w.wiersz);
   for (const auto* mapa : {&o.linie, &o.trafa})
@@ -271,30 +312,33 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
   return o;
 }
 
-std::vector<std::string> NiezgodnosciZDanymi(const OpisUkladu& o, const kreator::Przypadek& p) {
+std::vector<std::string> NiezgodnosciZDanymi(const OpisUkladu& o, const Siec& s) {
   std::vector<std::string> bledy;
-  for (int k = 1; k <= p.LiczbaWezlow; ++k)
+  for (int k = 1; k <= s.liczbaWezlow; ++k)
     if (!o.wezly.count(k))
       bledy.push_back("węzeł " + Nr(k) + " nie ma położenia na rysunku (brak „wezel " + Nr(k) + " X Y”)");
   for (const auto& [numer, w] : o.wezly)
-    if (numer > p.LiczbaWezlow)
+    if (numer > s.liczbaWezlow)
       bledy.push_back("wiersz " + Nr(w.wiersz) + ": węzła " + Nr(numer) + " nie ma w danych (węzłów jest " +
-                      Nr(p.LiczbaWezlow) + ")");
+                      Nr(s.liczbaWezlow) + ")");
   const auto elementy = [&](const std::map<int, OpisGalezi>& mapa, int liczba, const char* jakie, const char* litera) {
     for (const auto& [numer, g] : mapa)
       if (numer > liczba)
         bledy.push_back("wiersz " + Nr(g.wiersz) + ": " + litera + Nr(numer) + " nie istnieje (" + jakie +
                         " w danych: " + Nr(liczba) + ")");
   };
-  elementy(o.linie, p.LiczbaLinii, "linii", "L");
-  elementy(o.trafa, p.LiczbaTransformatorow, "transformatorów", "T");
+  elementy(o.linie, int(s.linie.size()), "linii", "L");
+  elementy(o.trafa, int(s.trafa.size()), "transformatorów", "T");
   if (o.bilansujacy) {
     bool elektrowniany = false;
-    for (int r = 1; r <= p.LiczbaWezlowElektrownianych; ++r)
-      elektrowniany |= p.WElSG.cell(1, r) == Nr(o.bilansujacy->wezel);
+    for (const Zasilanie& z : s.symbole)
+      elektrowniany |= z.symbol == Symbol::Generator && z.wezel == o.bilansujacy->wezel;
     if (!elektrowniany)
       bledy.push_back("węzeł bilansujący " + Nr(o.bilansujacy->wezel) + " nie jest węzłem elektrownianym w danych");
   }
+  if (o.zwarcie && o.zwarcie->wezel > s.liczbaWezlow)
+    bledy.push_back("wiersz " + Nr(o.zwarcie->wiersz) + ": węzła zwarcia " + Nr(o.zwarcie->wezel) +
+                    " nie ma w danych (węzłów jest " + Nr(s.liczbaWezlow) + ")");
   return bledy;
 }
 

@@ -1,11 +1,13 @@
-// The layout description of an exercise (".uklad"): which data file holds
-// the network, where each node is drawn, the task statement, the names of
-// the files to write. A line-oriented text, one statement a line:
+// The layout description of an exercise (".uklad") for either program:
+// which data file holds the network, where each node is drawn, the task
+// statement, the names of the files to write. A line-oriented text, one
+// statement a line:
 //
 //   # comment; outside the texts of "tytul", "napis" and "zadanie" a "#"
 //   ends the line
-//   dane PLIK              lines 3.. of the ".ZRM" (counts and column lines)
-//   wyjscie NAZWA          base name of ZAD1.ZRM, .SRM, .URM, .DRM
+//   rodzaj rozplyw|zwarcia  the program: Kreator (the default) or zwarcia
+//   dane PLIK              the data lines of the ".ZRM" (3..) or ".ZRZ" (2..)
+//   wyjscie NAZWA          base name of ZAD1.ZRM, .SRM, .URM, .DRM (.ZRZ ...)
 //   tytul TEKST            title of the scheme picture
 //   rozmiar SZER WYS       scheme picture size in pixels (at most 1000 x 700)
 //   wezel NR X Y [dlugosc D] [pion] [symbol gora|dol|lewo|prawo [PRZESUNIECIE]] [opis DX DY]
@@ -15,7 +17,15 @@
 //   bilansujacy NR KV      slack node and its voltage (whole kV)
 //   epsilon E              e.g. 0,0001
 //   r R                    relaxation parameter, e.g. 1,5
-//   zadanie TEKST          one line of the task statement (repeatable)
+//   zwarcie NR KV CZAS [gora|dol|lewo|prawo [PRZESUNIECIE]]
+//                          fault node, rated kV there, duration in s; where
+//                          the lightning arrow hangs on the node's bar
+//   zadanie TEKST          one line of the task statement (repeatable); for
+//                          zwarcia the first one is the statement its report
+//                          prints, so it may not be empty
+//
+// "bilansujacy", "epsilon" and "r" belong to load-flow exercises only,
+// "zwarcie" to short-circuit ones, where it is required.
 //
 // Pure C++: the tool, its tests and anything else may read a description
 // without a display.
@@ -27,8 +37,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "kreator/core/przypadek.h"
 
 namespace zadanie {
 
@@ -43,8 +51,8 @@ struct OpisWezla {
   Punkt srodek;
   int dlugosc = 80;  // of the bus bar, pixels
   bool pion = false;
-  // Where the generator circle or the load arrow hangs; none: the usual
-  // side (generators above or left, loads below or right).
+  // Where the generator circle, the system box or the load arrow hangs;
+  // none: the usual side (sources above or left, loads below or right).
   std::optional<Strona> symbol;
   int przesuniecieSymbolu = 0;  // along the bar, from its centre
   std::optional<Punkt> opis;    // number label centre relative to the bar centre
@@ -70,7 +78,20 @@ struct Bilansujacy {
   int napiecieKv = 0;
 };
 
+enum class Rodzaj { Rozplyw, Zwarcie };
+
+// The values the student types on the fault pages, and the arrow's place.
+struct Zwarcie {
+  int wezel = 0;
+  int napiecieKv = 0;
+  std::string czas;              // as typed: "0,5"
+  std::optional<Strona> strona;  // none: below a level bar, right of an upright one
+  int przesuniecie = 0;          // along the bar, from its centre
+  int wiersz = 0;
+};
+
 struct OpisUkladu {
+  Rodzaj rodzaj = Rodzaj::Rozplyw;
   std::string dane, wyjscie;  // as written, relative to the description's folder
   std::string tytul = "Schemat układu";
   int szerokosc = 900, wysokosc = 600;
@@ -79,7 +100,8 @@ struct OpisUkladu {
   std::vector<Napis> napisy;
   std::optional<Bilansujacy> bilansujacy;
   std::optional<std::string> epsilon, r;  // as the student types them: "0,0001"
-  std::vector<std::string> zadanie;       // UTF-8 lines
+  std::optional<Zwarcie> zwarcie;
+  std::vector<std::string> zadanie;  // UTF-8 lines
 };
 
 inline constexpr int kMaksSzerokosc = 1000;
@@ -99,9 +121,11 @@ class BladOpisu : public std::runtime_error {
 // Parses the description (UTF-8 text, any line ends). Throws BladOpisu.
 OpisUkladu CzytajOpis(std::string_view tekst);
 
+struct Siec;
+
 // What does not fit between the description and the loaded data: a node
 // without a place, a drawn element the data lack, a slack node that is no
-// generator node, a point outside the picture. Empty when all fits.
-std::vector<std::string> NiezgodnosciZDanymi(const OpisUkladu& opis, const kreator::Przypadek& p);
+// generator node, a fault node outside the network. Empty when all fits.
+std::vector<std::string> NiezgodnosciZDanymi(const OpisUkladu& opis, const Siec& s);
 
 }  // namespace zadanie

@@ -5,6 +5,7 @@
 #include "common/core/cp1250.h"
 #include "kreator/core/plik_zrm.h"
 #include "tools/zadanie/pliki.h"
+#include "tools/zadanie/siec.h"
 
 using namespace zadanie;
 
@@ -145,7 +146,7 @@ TEST(NiezgodnosciZDanymi, WskazujeCoNiePasujeDoDanych) {
   };
   for (const auto& pr : przyklady) {
     SCOPED_TRACE(pr.dalej);
-    EXPECT_EQ(NiezgodnosciZDanymi(CzytajOpis(Opis(pr.dalej)), p), pr.bledy);
+    EXPECT_EQ(NiezgodnosciZDanymi(CzytajOpis(Opis(pr.dalej)), SiecRozplywu(p)), pr.bledy);
   }
 }
 

@@ -16,9 +16,6 @@ namespace zadanie {
 
 namespace {
 
-// The ".ZRM" lines 3 to 30; anything after line 30 the program never reads.
-constexpr size_t kWierszeDanych = 28;
-
 bool CzyUtf8(std::string_view s) {
   for (size_t i = 0; i < s.size();) {
     const auto c = static_cast<unsigned char>(s[i]);
@@ -55,7 +52,74 @@ std::string NaUtf8(std::string_view bajty) {
   return CzyUtf8(bajty) ? std::string(bajty) : common::Cp1250DoUtf8(bajty);
 }
 
-std::vector<std::string> WierszeDanych(std::string_view bajty, std::vector<int>* numery) {
+const UkladPliku& UkladZrm() {
+  // Data line i is ".ZRM" line i + 3; the counts stand on lines 3, 4, 5, 23, 27.
+  static const UkladPliku u{".ZRM",
+                            3,
+                            {{"liczba węzłów", -1},
+                             {"liczba linii", -1},
+                             {"liczba transformatorów", -1},
+                             {"linie: początek w węźle", 1},
+                             {"linie: koniec w węźle", 1},
+                             {"linie: napięcie [kV]", 1},
+                             {"linie: R' [om/km]", 1},
+                             {"linie: X' [om/km]", 1},
+                             {"linie: B' [µS/km]", 1},
+                             {"linie: długość [km]", 1},
+                             {"linie: liczba torów", 1},
+                             {"transformatory: węzeł górny", 2},
+                             {"transformatory: węzeł dolny", 2},
+                             {"transformatory: napięcie górne [kV]", 2},
+                             {"transformatory: napięcie dolne [kV]", 2},
+                             {"transformatory: moc znamionowa [MVA]", 2},
+                             {"transformatory: straty w miedzi [kW]", 2},
+                             {"transformatory: straty w żelazie [kW]", 2},
+                             {"transformatory: napięcie zwarcia [%]", 2},
+                             {"transformatory: prąd stanu jałowego [%]", 2},
+                             {"liczba węzłów elektrownianych", -1},
+                             {"węzły elektrowniane: węzeł", 20},
+                             {"węzły elektrowniane: napięcie [kV]", 20},
+                             {"węzły elektrowniane: moc czynna [MW]", 20},
+                             {"liczba węzłów obciążeniowych", -1},
+                             {"węzły obciążeniowe: węzeł", 24},
+                             {"węzły obciążeniowe: moc czynna [MW]", 24},
+                             {"węzły obciążeniowe: moc bierna [Mvar]", 24}}};
+  return u;
+}
+
+const UkladPliku& UkladZrz() {
+  // Data line i is ".ZRZ" line i + 2; the counts stand on lines 2, 3, 6, 11, 18.
+  static const UkladPliku u{".ZRZ",
+                            2,
+                            {{"liczba węzłów", -1},
+                             {"liczba węzłów zasilanych z systemów", -1},
+                             {"systemy: węzeł", 1},
+                             {"systemy: moc zwarciowa Sz [MVA]", 1},
+                             {"liczba węzłów zasilanych z generatorów", -1},
+                             {"generatory: węzeł", 4},
+                             {"generatory: moc znamionowa Sn [MVA]", 4},
+                             {"generatory: reaktancja przejściowa Xd\" [%]", 4},
+                             {"generatory: liczba generatorów", 4},
+                             {"liczba transformatorów", -1},
+                             {"transformatory: węzeł górny", 9},
+                             {"transformatory: węzeł dolny", 9},
+                             {"transformatory: moc znamionowa [MVA]", 9},
+                             {"transformatory: straty w miedzi PCu [kW]", 9},
+                             {"transformatory: napięcie zwarcia [%]", 9},
+                             {"transformatory: liczba transformatorów", 9},
+                             {"liczba linii", -1},
+                             {"linie: początek w węźle", 16},
+                             {"linie: koniec w węźle", 16},
+                             {"linie: napięcie znamionowe [kV]", 16},
+                             {"linie: rezystancja jednostkowa [om/km]", 16},
+                             {"linie: reaktancja jednostkowa [om/km]", 16},
+                             {"linie: długość [km]", 16},
+                             {"linie: liczba torów", 16}}};
+  return u;
+}
+
+std::vector<std::string> WierszeDanych(std::string_view bajty, std::vector<int>* numery, const UkladPliku& uklad) {
+  const size_t wierszeDanych = uklad.wiersze.size();
   std::vector<std::string> wiersze;
   std::vector<int> nr;
   int biezacy = 0;
@@ -67,60 +131,34 @@ std::vector<std::string> WierszeDanych(std::string_view bajty, std::vector<int>*
     wiersze.push_back(common::Utf8DoCp1250(Przytnij(std::string_view(w).substr(0, w.find('#')))));
     nr.push_back(biezacy);
   }
-  // Empty lines at the end are no data; a line after line 30 would be
-  // counted in the integrity lines but never read, so it is a mistake.
-  while (wiersze.size() > kWierszeDanych && wiersze.back().empty()) {
+  // Empty lines at the end are no data; a line after the last one read
+  // would be counted in the integrity lines but never read, so it is a mistake.
+  while (wiersze.size() > wierszeDanych && wiersze.back().empty()) {
     wiersze.pop_back();
     nr.pop_back();
   }
   if (numery) *numery = nr;
-  if (wiersze.size() > kWierszeDanych)
+  if (wiersze.size() > wierszeDanych)
     throw std::runtime_error("plik danych ma " + std::to_string(wiersze.size()) +
-                             " wierszy, a program czyta tylko wiersze 3–30 pliku .ZRM, czyli 28 wierszy danych");
+                             " wierszy danych, a program czyta tylko wiersze " + std::to_string(uklad.pierwszy) + "–" +
+                             std::to_string(uklad.pierwszy + int(wierszeDanych) - 1) + " pliku " + uklad.rozszerzenie +
+                             " (wierszy danych: " + std::to_string(wierszeDanych) + ")");
   return wiersze;
 }
 
-std::vector<std::string> BledyDanych(const std::vector<std::string>& wiersze, const std::vector<int>& numery) {
-  // What each ".ZRM" line from 3 on holds; a column line follows the count it belongs to.
-  static const char* const kZnaczenie[kWierszeDanych] = {"liczba węzłów",
-                                                         "liczba linii",
-                                                         "liczba transformatorów",
-                                                         "linie: początek w węźle",
-                                                         "linie: koniec w węźle",
-                                                         "linie: napięcie [kV]",
-                                                         "linie: R' [om/km]",
-                                                         "linie: X' [om/km]",
-                                                         "linie: B' [µS/km]",
-                                                         "linie: długość [km]",
-                                                         "linie: liczba torów",
-                                                         "transformatory: węzeł górny",
-                                                         "transformatory: węzeł dolny",
-                                                         "transformatory: napięcie górne [kV]",
-                                                         "transformatory: napięcie dolne [kV]",
-                                                         "transformatory: moc znamionowa [MVA]",
-                                                         "transformatory: straty w miedzi [kW]",
-                                                         "transformatory: straty w żelazie [kW]",
-                                                         "transformatory: napięcie zwarcia [%]",
-                                                         "transformatory: prąd stanu jałowego [%]",
-                                                         "liczba węzłów elektrownianych",
-                                                         "węzły elektrowniane: węzeł",
-                                                         "węzły elektrowniane: napięcie [kV]",
-                                                         "węzły elektrowniane: moc czynna [MW]",
-                                                         "liczba węzłów obciążeniowych",
-                                                         "węzły obciążeniowe: węzeł",
-                                                         "węzły obciążeniowe: moc czynna [MW]",
-                                                         "węzły obciążeniowe: moc bierna [Mvar]"};
+std::vector<std::string> BledyDanych(const std::vector<std::string>& wiersze, const std::vector<int>& numery,
+                                     const UkladPliku& uklad) {
   std::vector<std::string> bledy;
   const auto gdzie = [&](size_t i) {
     const std::string plik =
         i < numery.size() ? "wiersz " + std::to_string(numery[i]) + " pliku danych" : "brak wiersza";
-    return plik + " (wiersz " + std::to_string(i + 3) + " pliku .ZRM, " + kZnaczenie[i] + "): ";
+    return plik + " (wiersz " + std::to_string(int(i) + uklad.pierwszy) + " pliku " + uklad.rozszerzenie + ", " +
+           uklad.wiersze[i].znaczenie + "): ";
   };
-  // Data line i is ".ZRM" line i + 3; the counts stand on lines 3, 4, 5, 23, 27.
-  constexpr size_t kLinie = 1, kTrafa = 2, kElektrowniane = 20, kObciazeniowe = 24;
-  for (size_t i = 0; i < kWierszeDanych; ++i) {
+  for (size_t i = 0; i < uklad.wiersze.size(); ++i) {
     const std::string w = i < wiersze.size() ? common::Cp1250DoUtf8(wiersze[i]) : "";
-    if (i <= kTrafa || i == kElektrowniane || i == kObciazeniowe) {
+    const int liczba = uklad.wiersze[i].liczba;
+    if (liczba < 0) {
       bool dobra = true;
       try {
         dobra = common::NaCalkowita(w) >= 0;
@@ -130,10 +168,7 @@ std::vector<std::string> BledyDanych(const std::vector<std::string>& wiersze, co
       if (!dobra) bledy.push_back(gdzie(i) + "„" + w + "” nie jest liczbą całkowitą nieujemną");
       continue;
     }
-    const int elementy = LiczbaZWiersza(wiersze, i < 11               ? kLinie
-                                                 : i < kElektrowniane ? kTrafa
-                                                 : i < kObciazeniowe  ? kElektrowniane
-                                                                      : kObciazeniowe);
+    const int elementy = LiczbaZWiersza(wiersze, size_t(liczba));
     // The loader's rule: ";" ends a value, a missing final ";" is tolerated.
     std::vector<std::string> wartosci;
     std::string biezaca;
@@ -158,6 +193,13 @@ std::vector<std::string> BledyDanych(const std::vector<std::string>& wiersze, co
 
 std::vector<std::string> TekstZadania(const OpisUkladu& o) {
   std::vector<std::string> t = o.zadanie;
+  if (o.zwarcie) {
+    t.insert(t.end(),
+             {"", "Dane do obliczeń:", "- węzeł, w którym jest zwarcie: nr " + std::to_string(o.zwarcie->wezel),
+              "- znamionowe napięcie sieci w miejscu zwarcia: " + std::to_string(o.zwarcie->napiecieKv) + " kV",
+              "- czas trwania zwarcia: " + o.zwarcie->czas + " s"});
+    return t;
+  }
   if (!o.bilansujacy && !o.epsilon && !o.r) return t;
   t.push_back("");
   t.push_back("Dane do obliczeń:");

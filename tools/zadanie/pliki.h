@@ -1,6 +1,7 @@
-// The text files of an exercise and the trial run that proves it can be
-// solved: the ".ZRM" from the data lines, the ".SRM" from the task
-// statement, and the load flow computed exactly as the program will do it
+// The text files of an exercise: the data lines of the ".ZRM" or ".ZRZ"
+// read from the teacher's data file and checked line by line, the task
+// file's lines; and, for a load-flow exercise, the trial run that proves it
+// can be solved: the load flow computed exactly as the program will do it
 // once the student has typed the slack node, its voltage, epsilon and r.
 #pragma once
 
@@ -17,25 +18,41 @@ namespace zadanie {
 // UTF-8 is taken as it is, any other as Windows-1250.
 std::string NaUtf8(std::string_view bajty);
 
-// Lines 3.. of the ".ZRM" from a data file (UTF-8 or Windows-1250, any
-// line ends), in Windows-1250 without line ends or surrounding blanks.
-// A line whose first character other than a blank is "#" is a comment and
-// no line of the file; elsewhere "#" starts a comment to the end of the
-// line. An empty line stays a line (an empty column).
-// Throws std::runtime_error when the file has more than the 28 lines
-// (3 to 30) the program reads.
-// `numery`, when given, receives the data file's line number of each line.
-std::vector<std::string> WierszeDanych(std::string_view bajty, std::vector<int>* numery = nullptr);
+// What each data line of an exercise file holds: a count, or a column of
+// the table whose count stands on data line `liczba`.
+struct WierszUkladu {
+  const char* znaczenie;  // "linie: długość [km]"
+  int liczba;             // -1: the line is a count itself
+};
+struct UkladPliku {
+  const char* rozszerzenie;  // ".ZRM"
+  int pierwszy;              // the file's line number (as the program counts) of data line 0
+  std::vector<WierszUkladu> wiersze;
+};
+const UkladPliku& UkladZrm();  // lines 3 to 30 of the load-flow file
+const UkladPliku& UkladZrz();  // lines 2 to 25 of the short-circuit file
+
+// The data lines of the exercise file from the teacher's data file (UTF-8
+// or Windows-1250, any line ends), in Windows-1250 without line ends or
+// surrounding blanks. A line whose first character other than a blank is
+// "#" is a comment and no line of the file; elsewhere "#" starts a comment
+// to the end of the line. An empty line stays a line (an empty column).
+// Throws std::runtime_error when the file has more lines than the program
+// reads. `numery`, when given, receives the data file's line number of
+// each line.
+std::vector<std::string> WierszeDanych(std::string_view bajty, std::vector<int>* numery = nullptr,
+                                       const UkladPliku& uklad = UkladZrm());
 
 // What makes the lines unfit for the program, one message per fault: a
 // count that is no whole number, a column with more or fewer values than
 // elements, a value that is no number. Each message names the line of the
-// data file (`numery`) and of the ".ZRM" and what the line holds. Empty
-// when the program will take the file.
-std::vector<std::string> BledyDanych(const std::vector<std::string>& wiersze, const std::vector<int>& numery);
+// data file (`numery`) and of the exercise file and what the line holds.
+// Empty when the program will take the file.
+std::vector<std::string> BledyDanych(const std::vector<std::string>& wiersze, const std::vector<int>& numery,
+                                     const UkladPliku& uklad = UkladZrm());
 
-// The ".SRM" lines (UTF-8): the task statement, then, when the description
-// names them, the values the student types on the last pages.
+// The task file's lines (UTF-8): the task statement, then, when the
+// description names them, the values the student types on the last pages.
 std::vector<std::string> TekstZadania(const OpisUkladu& opis);
 
 // The rated voltage of a node in kV: the level of its lines, or of its

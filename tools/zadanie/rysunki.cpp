@@ -6,8 +6,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
-
-#include "common/core/liczby.h"
+#include <map>
 
 namespace zadanie {
 
@@ -123,36 +122,75 @@ QPointF Kierunek(Strona s) {
   return {0, -1};
 }
 
-// Where a generator or load symbol leaves the bar: across the bar from
-// its centre (shifted along it), or off the bar's end when the side lies
-// along the bar.
-QPointF PoczatekSymbolu(const OpisWezla& w, const Szyna& s, QPointF kierunek) {
+// Where a symbol leaves the bar: across the bar from its centre (shifted
+// along it), or off the bar's end when the side lies along the bar.
+QPointF PoczatekSymbolu(const OpisWezla& w, const Szyna& s, QPointF kierunek, int przesuniecie) {
   const QPointF wzdluz = s.pion ? QPointF(0, 1) : QPointF(1, 0);
   const double iloczyn = kierunek.x() * wzdluz.x() + kierunek.y() * wzdluz.y();
   if (iloczyn > 0.5) return s.b;
   if (iloczyn < -0.5) return s.a;
-  return P(w.srodek) + wzdluz * w.przesuniecieSymbolu;
+  return P(w.srodek) + wzdluz * przesuniecie;
 }
 
-void Generator(QPainter& m, QPointF start, QPointF k, bool bilansujacy) {
-  constexpr double kKrotka = 20, kPromien = 17;
+constexpr double kKrotka = 20, kPromien = 17;  // stem and half size of a source symbol
+
+// A text beside a source symbol centred on c: right of a symbol hanging up
+// or down, below one hanging sideways.
+void ObokSymbolu(QPainter& m, QPointF c, QPointF k, const QString& t) {
+  const QSizeF r = QFontMetricsF(m.font()).size(0, t);
+  const QPointF obok =
+      std::abs(k.y()) > 0.5 ? QPointF(kPromien + 10 + r.width() / 2, 0) : QPointF(0, kPromien + 10 + r.height() / 2);
+  Wysrodkuj(m, c + obok, t);
+}
+
+void Generator(QPainter& m, QPointF start, QPointF k, bool bilansujacy, const QString& etykieta) {
   const QPointF c = start + k * (kKrotka + kPromien);
   m.drawLine(start, start + k * kKrotka);
   m.setBrush(Qt::white);
   m.drawEllipse(c, kPromien, kPromien);
   m.setFont(Czcionka(17, true));
   Wysrodkuj(m, c, "G");
+  if (!etykieta.isEmpty()) {
+    m.setFont(Czcionka(15, true));
+    ObokSymbolu(m, c, k, etykieta);
+  }
   if (!bilansujacy) return;
   // The slack node: a second ring and the word beside it.
   m.setBrush(Qt::NoBrush);
   m.drawEllipse(c, kPromien + 4, kPromien + 4);
   m.setFont(Czcionka(13, false, true));
-  const QString t = "bilansujący";
-  const QSizeF r = QFontMetricsF(m.font()).size(0, t);
-  // Right of a symbol hanging up or down, below one hanging sideways.
-  const QPointF obok =
-      std::abs(k.y()) > 0.5 ? QPointF(kPromien + 10 + r.width() / 2, 0) : QPointF(0, kPromien + 10 + r.height() / 2);
-  Wysrodkuj(m, c + obok, t);
+  ObokSymbolu(m, c, k, "bilansujący");
+}
+
+// An external system: a square box with "S" on a stem, like a generator.
+void System(QPainter& m, QPointF start, QPointF k, const QString& etykieta) {
+  const QPointF c = start + k * (kKrotka + kPromien);
+  m.drawLine(start, start + k * kKrotka);
+  m.setBrush(Qt::white);
+  m.drawRect(QRectF(c.x() - kPromien, c.y() - kPromien, 2 * kPromien, 2 * kPromien));
+  m.setFont(Czcionka(17, true));
+  Wysrodkuj(m, c, "S");
+  m.setFont(Czcionka(15, true));
+  ObokSymbolu(m, c, k, etykieta);
+}
+
+// The fault: a red lightning arrow striking the bar from side k, "k" at its tail.
+void Piorun(QPainter& m, QPointF start, QPointF k) {
+  const QPointF n(-k.y(), k.x());
+  const QPointF ogon = start + k * 80 + n * 12, a = start + k * 38 - n * 11, b = start + k * 47 + n * 11,
+                grot = start + k * 5;
+  const QColor czerwony(200, 0, 0);
+  const QPointF u = Jednostkowy(grot - b), v(-u.y(), u.x());
+  m.setPen(QPen(czerwony, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  m.setBrush(Qt::NoBrush);
+  const QPointF linia[] = {ogon, a, b, grot - u * 8};
+  m.drawPolyline(linia, 4);
+  m.setPen(QPen(czerwony, 1));
+  m.setBrush(czerwony);
+  m.drawPolygon(QPolygonF({grot, grot - u * 16 + v * 7, grot - u * 16 - v * 7}));
+  m.setPen(czerwony);
+  m.setFont(Czcionka(22, true, true));
+  Wysrodkuj(m, ogon + n * 16, "k");
 }
 
 void Odbior(QPainter& m, QPointF start, QPointF k) {
@@ -169,14 +207,6 @@ void Transformator(QPainter& m, QPointF c, QPointF k) {
   for (double s : {-1.0, 1.0}) m.drawEllipse(c + k * (s * kRozsuniecie), kPromien, kPromien);
   m.setBrush(Qt::NoBrush);
   for (double s : {-1.0, 1.0}) m.drawEllipse(c + k * (s * kRozsuniecie), kPromien, kPromien);
-}
-
-int Wezel(const common::TextGrid& g, int kolumna, int wiersz) {
-  try {
-    return common::NaCalkowita(g.cell(kolumna, wiersz));
-  } catch (const common::BladKonwersji&) {
-    return 0;
-  }
 }
 
 // ---- the data table ----
@@ -240,20 +270,19 @@ void RysujTabele(QPainter& m, int x, int y, const Tabela& t) {
   }
 }
 
-Tabela Wypelnij(QString tytul, std::vector<QString> naglowki, std::vector<int> szerokosci, const common::TextGrid& g,
-                int n, const QString& przedrostek) {
-  Tabela t{std::move(tytul), std::move(naglowki), std::move(szerokosci), {}};
-  for (int r = 1; r <= n; ++r) {
-    std::vector<QString> w{przedrostek + QString::number(r)};
-    for (size_t k = 1; k < t.naglowki.size() && int(k) < g.colCount(); ++k) w.push_back(Q(g.cell(int(k), r)));
-    t.wiersze.push_back(std::move(w));
+Tabela NaTabele(const TabelaDanych& d) {
+  Tabela t{Q(d.tytul), {}, d.szerokosci, {}};
+  for (const auto& n : d.naglowki) t.naglowki.push_back(Q(n));
+  for (const auto& w : d.wiersze) {
+    t.wiersze.emplace_back();
+    for (const auto& k : w) t.wiersze.back().push_back(Q(k));
   }
   return t;
 }
 
 }  // namespace
 
-QImage RysujSchemat(const OpisUkladu& o, const kreator::Przypadek& p) {
+QImage RysujSchemat(const OpisUkladu& o, const Siec& siec) {
   QImage obraz(o.szerokosc, o.wysokosc, QImage::Format_RGB32);
   obraz.fill(Qt::white);
   QPainter m(&obraz);
@@ -277,10 +306,11 @@ QImage RysujSchemat(const OpisUkladu& o, const kreator::Przypadek& p) {
   };
   std::vector<Galaz> galezie;
   for (bool trafo : {false, true}) {
-    const common::TextGrid& g = trafo ? p.TrafoSG : p.LinieSG;
+    const auto& polaczenia = trafo ? siec.trafa : siec.linie;
     const auto& opisy = trafo ? o.trafa : o.linie;
-    for (int i = 1; i <= (trafo ? p.LiczbaTransformatorow : p.LiczbaLinii); ++i) {
-      const Szyna *s = szynaWezla(Wezel(g, 1, i)), *e = szynaWezla(Wezel(g, 2, i));
+    for (size_t k = 0; k < polaczenia.size(); ++k) {
+      const int i = int(k) + 1;
+      const Szyna *s = szynaWezla(polaczenia[k].poczatek), *e = szynaWezla(polaczenia[k].koniec);
       if (!s || !e) continue;
       const OpisGalezi* opis = opisy.count(i) ? &opisy.at(i) : nullptr;
       galezie.push_back({Sciezka(*s, *e, opis), QString(trafo ? "T" : "L") + QString::number(i), opis, trafo});
@@ -300,25 +330,35 @@ QImage RysujSchemat(const OpisUkladu& o, const kreator::Przypadek& p) {
               g.etykieta);
   }
 
-  // Generator and load symbols, then the bars and their numbers.
-  const auto symbole = [&](const common::TextGrid& g, int n, bool generator) {
-    for (int r = 1; r <= n; ++r) {
-      const int nr = Wezel(g, 1, r);
-      if (!o.wezly.count(nr)) continue;
-      const OpisWezla& w = o.wezly.at(nr);
-      const Strona domyslna =
-          generator ? (w.pion ? Strona::Lewo : Strona::Gora) : (w.pion ? Strona::Prawo : Strona::Dol);
-      const QPointF k = Kierunek(w.symbol.value_or(domyslna));
-      const QPointF start = PoczatekSymbolu(w, szyny.at(nr), k);
-      m.setPen(cienka);
-      if (generator)
-        Generator(m, start, k, o.bilansujacy && o.bilansujacy->wezel == nr);
-      else
-        Odbior(m, start, k);
-    }
-  };
-  symbole(p.WElSG, p.LiczbaWezlowElektrownianych, true);
-  symbole(p.WObcSG, p.LiczbaWezlowObciazeniowych, false);
+  // Source and load symbols, then the bars and their numbers. Sources hang
+  // above or left of a bar, loads below or right, unless the node says
+  // otherwise; a second symbol on the same side of one bar moves along it.
+  std::map<std::pair<int, int>, int> naStronie;  // (node, side) -> symbols drawn there
+  for (const Zasilanie& z : siec.symbole) {
+    if (!o.wezly.count(z.wezel)) continue;
+    const OpisWezla& w = o.wezly.at(z.wezel);
+    const bool odbior = z.symbol == Symbol::Odbior;
+    const Strona domyslna = odbior ? (w.pion ? Strona::Prawo : Strona::Dol) : (w.pion ? Strona::Lewo : Strona::Gora);
+    const Strona strona = w.symbol.value_or(domyslna);
+    const int kolejny = naStronie[{z.wezel, int(strona)}]++;
+    const int przesuniecie =
+        w.przesuniecieSymbolu + (kolejny == 0 ? 0 : (kolejny % 2 ? 1 : -1) * 50 * ((kolejny + 1) / 2));
+    const QPointF k = Kierunek(strona);
+    const QPointF start = PoczatekSymbolu(w, szyny.at(z.wezel), k, przesuniecie);
+    m.setPen(cienka);
+    if (z.symbol == Symbol::Generator)
+      Generator(m, start, k, o.bilansujacy && o.bilansujacy->wezel == z.wezel, Q(z.etykieta));
+    else if (z.symbol == Symbol::System)
+      System(m, start, k, Q(z.etykieta));
+    else
+      Odbior(m, start, k);
+  }
+
+  if (o.zwarcie && o.wezly.count(o.zwarcie->wezel)) {
+    const OpisWezla& w = o.wezly.at(o.zwarcie->wezel);
+    const QPointF k = Kierunek(o.zwarcie->strona.value_or(w.pion ? Strona::Prawo : Strona::Dol));
+    Piorun(m, PoczatekSymbolu(w, szyny.at(o.zwarcie->wezel), k, o.zwarcie->przesuniecie), k);
+  }
 
   m.setFont(Czcionka(17, true));
   for (const auto& [nr, w] : o.wezly) {
@@ -343,61 +383,53 @@ QImage RysujSchemat(const OpisUkladu& o, const kreator::Przypadek& p) {
 
   m.setFont(Czcionka(12));
   m.drawText(QRect(10, o.wysokosc - 24, o.szerokosc - 20, 20), Qt::AlignLeft | Qt::AlignVCenter,
-             "G – węzeł elektrowniany (podwójny okrąg: bilansujący),  strzałka – odbiór w węźle obciążeniowym");
+             o.rodzaj == Rodzaj::Zwarcie
+                 ? "S – system zewnętrzny,  G – generator,  T – transformator,  L – linia,  k – miejsce zwarcia "
+                   "trójfazowego"
+                 : "G – węzeł elektrowniany (podwójny okrąg: bilansujący),  strzałka – odbiór w węźle obciążeniowym");
   return obraz;
 }
 
-QImage RysujDane(const OpisUkladu& o, const kreator::Przypadek& p) {
-  const Tabela linie = Wypelnij("Linie",
-                                {"Nr", "Początek\nw węźle", "Koniec\nw węźle", "Napięcie\n[kV]", "R'\n[Ω/km]",
-                                 "X'\n[Ω/km]", "B'\n[µS/km]", "l\n[km]", "Liczba\ntorów"},
-                                {46, 82, 82, 80, 84, 84, 84, 72, 72}, p.LinieSG, p.LiczbaLinii, "L");
-  const Tabela trafa = Wypelnij("Transformatory",
-                                {"Nr", "Węzeł\ngórny", "Węzeł\ndolny", "Ug\n[kV]", "Ud\n[kV]", "Sn\n[MVA]",
-                                 "ΔPCu\n[kW]", "ΔPFe\n[kW]", "uz\n[%]", "i0\n[%]"},
-                                {46, 72, 72, 72, 72, 76, 80, 80, 66, 66}, p.TrafoSG, p.LiczbaTransformatorow, "T");
-  Tabela el = Wypelnij("Węzły elektrowniane", {"Nr", "Węzeł", "U\n[kV]", "P\n[MW]", "Uwagi"}, {78, 64, 76, 76, 110},
-                       p.WElSG, p.LiczbaWezlowElektrownianych, "W. el. ");
-  for (int r = 1; r <= p.LiczbaWezlowElektrownianych; ++r)
-    el.wiersze[size_t(r - 1)].push_back(o.bilansujacy && Wezel(p.WElSG, 1, r) == o.bilansujacy->wezel ? "bilansujący"
-                                                                                                      : "");
-  const Tabela obc = Wypelnij("Węzły obciążeniowe", {"Nr", "Węzeł", "P\n[MW]", "Q\n[Mvar]"}, {84, 64, 80, 80}, p.WObcSG,
-                              p.LiczbaWezlowObciazeniowych, "W. obc. ");
-
-  // Nodes listed nowhere take P = 0 and Q = 0; the student should see which.
-  QString bezTypu;
-  for (int k = 1; k <= p.LiczbaWezlow; ++k) {
-    bool jest = false;
-    for (const auto& [g, n] :
-         {std::pair{&p.WElSG, p.LiczbaWezlowElektrownianych}, {&p.WObcSG, p.LiczbaWezlowObciazeniowych}})
-      for (int r = 1; r <= n; ++r) jest |= Wezel(*g, 1, r) == k;
-    if (!jest) bezTypu += (bezTypu.isEmpty() ? "" : ", ") + QString::number(k);
+QImage RysujDane(const std::string& tytul, const DaneElementow& dane) {
+  std::vector<std::vector<Tabela>> rzedy;
+  for (const auto& rzad : dane.rzedy) {
+    rzedy.emplace_back();
+    for (const auto& t : rzad) rzedy.back().push_back(NaTabele(t));
   }
-
-  const int odstep = 30;
-  const int szerokosc = std::min(kMaksSzerokosc, 2 * kMargines + std::max({linie.szerokosc(), trafa.szerokosc(),
-                                                                           el.szerokosc() + odstep + obc.szerokosc()}));
-  const int gora = 44, odstepPionowy = 10, stopka = 28;
-  const int wysokosc = gora + Wysokosc(linie) + odstepPionowy + Wysokosc(trafa) + odstepPionowy +
-                       std::max(Wysokosc(el), Wysokosc(obc)) + stopka + 10;
+  const int odstep = 30, gora = 44, odstepPionowy = 10, stopka = 28;
+  int najszerszy = 0, wysokosc = gora + stopka + 10;
+  for (size_t r = 0; r < rzedy.size(); ++r) {
+    int szerokosc = 0, najwyzsza = 0;
+    for (size_t i = 0; i < rzedy[r].size(); ++i) {
+      szerokosc += (i ? odstep : 0) + rzedy[r][i].szerokosc();
+      najwyzsza = std::max(najwyzsza, Wysokosc(rzedy[r][i]));
+    }
+    najszerszy = std::max(najszerszy, szerokosc);
+    wysokosc += najwyzsza + (r + 1 < rzedy.size() ? odstepPionowy : 0);
+  }
+  // Wide enough for the title and the remark too, when the tables are narrow.
+  const QString naglowek = "Dane elementów: " + Q(tytul);
+  najszerszy = std::max({najszerszy, int(std::ceil(QFontMetricsF(Czcionka(19, true)).horizontalAdvance(naglowek))),
+                         int(std::ceil(QFontMetricsF(Czcionka(14)).horizontalAdvance(Q(dane.uwaga))))});
+  const int szerokosc = std::min(kMaksSzerokosc, 2 * kMargines + najszerszy);
   QImage obraz(szerokosc, wysokosc, QImage::Format_RGB32);
   obraz.fill(Qt::white);
   QPainter m(&obraz);
   m.setRenderHint(QPainter::TextAntialiasing);
   m.setFont(Czcionka(19, true));
-  m.drawText(QRect(0, 8, szerokosc, 30), Qt::AlignCenter, "Dane elementów: " + Q(o.tytul));
+  m.drawText(QRect(0, 8, szerokosc, 30), Qt::AlignCenter, naglowek);
   int y = gora;
-  RysujTabele(m, kMargines, y, linie);
-  y += Wysokosc(linie) + odstepPionowy;
-  RysujTabele(m, kMargines, y, trafa);
-  y += Wysokosc(trafa) + odstepPionowy;
-  RysujTabele(m, kMargines, y, el);
-  RysujTabele(m, kMargines + el.szerokosc() + odstep, y, obc);
-  y += std::max(Wysokosc(el), Wysokosc(obc)) + 8;
+  for (size_t r = 0; r < rzedy.size(); ++r) {
+    int x = kMargines, najwyzsza = 0;
+    for (const Tabela& t : rzedy[r]) {
+      RysujTabele(m, x, y, t);
+      x += t.szerokosc() + odstep;
+      najwyzsza = std::max(najwyzsza, Wysokosc(t));
+    }
+    y += najwyzsza + (r + 1 < rzedy.size() ? odstepPionowy : 8);
+  }
   m.setFont(Czcionka(14));
-  const QString uwaga = bezTypu.isEmpty() ? QString("Wszystkie węzły mają podany typ.")
-                                          : "Węzły bez typu (traktowane jako obciążeniowe, P = 0, Q = 0): " + bezTypu;
-  m.drawText(QRect(kMargines, y, szerokosc - 2 * kMargines, 22), Qt::AlignLeft | Qt::AlignVCenter, uwaga);
+  m.drawText(QRect(kMargines, y, szerokosc - 2 * kMargines, 22), Qt::AlignLeft | Qt::AlignVCenter, Q(dane.uwaga));
   return obraz;
 }
 
