@@ -172,6 +172,8 @@ std::string WedlugWzorca(std::string_view wzorzec, double x) {
   size_t poczatek = wzorzec.find_first_of("0#.");
   if (poczatek == std::string_view::npos) return std::string(wzorzec);
   size_t koniec = wzorzec.find_last_of("0#.") + 1;
+  // Not a number or infinite: the general form's word, nothing to round.
+  if (!std::isfinite(x)) return std::string(wzorzec.substr(0, poczatek)) + LiczbaNaTekst(x) + std::string(wzorzec.substr(koniec));
   std::string_view liczba = wzorzec.substr(poczatek, koniec - poczatek);
   size_t kropka = liczba.find('.');
   int miejsca = 0;
@@ -202,13 +204,18 @@ std::string Formatuj(std::string_view forma, std::initializer_list<Argument> arg
       zera |= forma[j] == '0';
       plus |= forma[j] == '+';
     }
+    // A width or precision above kMaksPola is refused; reading stops one
+    // digit past it, so the sums cannot overflow.
+    constexpr int kMaksPola = 1000;
     size_t szerokosc = 0;
-    for (; j < forma.size() && CzyCyfra(forma[j]); ++j) szerokosc = szerokosc * 10 + static_cast<size_t>(forma[j] - '0');
+    for (; j < forma.size() && CzyCyfra(forma[j]) && szerokosc <= kMaksPola; ++j)
+      szerokosc = szerokosc * 10 + static_cast<size_t>(forma[j] - '0');
     int precyzja = -1;
     if (j < forma.size() && forma[j] == '.') {
       precyzja = 0;
-      for (++j; j < forma.size() && CzyCyfra(forma[j]); ++j) precyzja = precyzja * 10 + (forma[j] - '0');
+      for (++j; j < forma.size() && CzyCyfra(forma[j]) && precyzja <= kMaksPola; ++j) precyzja = precyzja * 10 + (forma[j] - '0');
     }
+    if (szerokosc > kMaksPola || precyzja > kMaksPola) throw std::invalid_argument("za szerokie pole: " + std::string(forma));
     if (j >= forma.size()) throw std::invalid_argument("niepełna forma: " + std::string(forma));
     char rodzaj = forma[j];
     if (arg == argumenty.end()) throw std::invalid_argument("za mało argumentów: " + std::string(forma));
@@ -219,11 +226,14 @@ std::string Formatuj(std::string_view forma, std::initializer_list<Argument> arg
     std::string pole;
     switch (rodzaj) {
       case 'd':
+        // A double is cut to its whole part; one beyond the range of long long
+        // cannot be cast, so it goes through the fixed form.
         pole = std::holds_alternative<long long>(a) ? std::to_string(std::get<long long>(a))
-                                                    : std::to_string(static_cast<long long>(liczba));
+               : std::isfinite(liczba)              ? WedlugWzorca("0", std::trunc(liczba))
+                                                    : LiczbaNaTekst(liczba);
         break;
       case 'f':
-        pole = Stalopozycyjnie(liczba, precyzja < 0 ? 2 : precyzja);
+        pole = std::isfinite(liczba) ? Stalopozycyjnie(liczba, precyzja < 0 ? 2 : precyzja) : LiczbaNaTekst(liczba);
         if (std::signbit(liczba) && !SameZera(pole)) pole.insert(0, "-");
         break;
       case 'e': case 'g': {

@@ -53,7 +53,8 @@ std::string WedlugWzorca(std::string_view wzorzec, double x);
 // A printf-style form with a decimal comma, such as "%4.3f " or "%4d"
 // (conversions d, f, e, g, s and %%; flags, width and precision as in C;
 // %f without a precision writes 2 decimals, %f rounds as the patterns do).
-// Arguments are taken in order.
+// Arguments are taken in order; a form it cannot use (also a width or
+// precision above 1000) throws std::invalid_argument.
 using Argument = std::variant<long long, double, std::string>;
 std::string Formatuj(std::string_view forma, std::initializer_list<Argument> argumenty);
 

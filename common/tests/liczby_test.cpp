@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "common/core/okno.h"
 
 using namespace common;
@@ -103,6 +105,9 @@ TEST(WedlugWzorca, FixedPatterns) {
       {"0.0", 99999.96, "100000,0"},
       {"0.0000", 1e-7, "0,0000"},
       {"0.00", 1.5e16, "15000000000000000,00"},
+      {"0.000 kA", std::numeric_limits<double>::infinity(), "INF kA"},  // as the general form writes them
+      {"0.000", -std::numeric_limits<double>::infinity(), "-INF"},
+      {"0.0000", std::numeric_limits<double>::quiet_NaN(), "NAN"},
   };
   for (const auto& p : przypadki) EXPECT_EQ(WedlugWzorca(p.wzorzec, p.x), p.tekst) << p.wzorzec << " " << p.x;
 }
@@ -117,6 +122,19 @@ TEST(Formatuj, PrintfFormsWithDecimalComma) {
   EXPECT_EQ(Formatuj("%-5d|", {42LL}), "42   |");
   EXPECT_EQ(Formatuj("%05.1f", {-2.25}), "-02,3");       // -2,25 half away from zero -> -2,3
   EXPECT_THROW(Formatuj("%d %d", {1LL}), std::invalid_argument);
+  EXPECT_EQ(Formatuj("%8.3f|", {-std::numeric_limits<double>::infinity()}), "    -INF|");
+}
+
+TEST(Formatuj, WidthAndPrecisionBeyondAnyColumnAreRefused) {
+  EXPECT_EQ(Formatuj("%1000d|%.1000f", {1LL, 0.5}).size(), 1000u + 1u + 1002u);
+  EXPECT_THROW(Formatuj("%1001d", {1LL}), std::invalid_argument);
+  EXPECT_THROW(Formatuj("%99999999999999999999d", {1LL}), std::invalid_argument);
+  EXPECT_THROW(Formatuj("%.99999999999f", {1.0}), std::invalid_argument);
+}
+
+TEST(Formatuj, WholeFormOfADouble) {
+  // Cut to the whole part, also beyond the range of long long.
+  EXPECT_EQ(Formatuj("%d|%d|%d", {-2.7, 1e300, 0.5}), "-2|1" + std::string(300, '0') + "|0");
 }
 
 TEST(Wysrodkuj, HalfTheFreeSpaceRounded) {
