@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/ui/dialogi_qt.h"
+#include "common/ui/polski.h"
 #include "kreator/core/wsadowy.h"
 #include "kreator/ui/program.h"
 
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
   }
   QApplication aplikacja(argc, argv);
   QApplication::setApplicationName("Kreator");
-  QApplication::setApplicationDisplayName("Kreator");
+  // No display name: Qt would append it to every caption, and the captions are exact.
+  common::PolskieTekstyQt(aplikacja);
   aplikacja.setQuitOnLastWindowClosed(false);  // only the main window's confirmed close ends the program
 
   common::QtDialogService dialogi;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/ui/dialogi_qt.h"
+#include "common/ui/polski.h"
 #include "zwarcia/core/wsadowy.h"
 #include "zwarcia/ui/program.h"
 
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
   }
   QApplication aplikacja(argc, argv);
   QApplication::setApplicationName("Zwarcia");
-  QApplication::setApplicationDisplayName("Zwarcia");
+  // No display name: Qt would append it to every caption, and the captions are exact.
+  common::PolskieTekstyQt(aplikacja);
   aplikacja.setQuitOnLastWindowClosed(false);  // only the main window's confirmed close ends the program
 
   common::QtDialogService dialogi;

@@ -2,11 +2,12 @@
 
 #include <cctype>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "common/core/bledy_systemu.h"
+#include "common/core/cp1250.h"
 #include "common/core/limity.h"
 
 namespace common {
@@ -61,7 +62,7 @@ bool CzytajPlik(const std::string& sciezka, std::string& bajty, std::string& bla
   errno = 0;
   std::ifstream plik(sciezka, std::ios::binary);
   if (!plik) {
-    blad = "Nie można odczytać pliku \"" + sciezka + "\": " + std::strerror(errno ? errno : ENOENT) + ".";
+    blad = "Nie można odczytać pliku \"" + sciezka + "\": " + OpisBleduPliku(errno ? errno : ENOENT) + ".";
     return false;
   }
   std::ostringstream s;
@@ -72,6 +73,26 @@ bool CzytajPlik(const std::string& sciezka, std::string& bajty, std::string& bla
   }
   bajty = s.str();
   return true;
+}
+
+std::optional<std::string> TrescZadania(const std::string& argument, const std::string& rozszerzenie,
+                                        std::string& blad) {
+  const auto plik = PlikTowarzyszacy(argument, rozszerzenie);
+  if (!plik) {
+    const std::string nazwa = argument.size() < 4 ? argument : argument.substr(0, argument.size() - 4) + rozszerzenie;
+    blad = "Nie znaleziono pliku z treścią zadania \"" + nazwa + "\" !!!";
+    return std::nullopt;
+  }
+  std::string bajty;
+  if (!CzytajPlik(*plik, bajty, blad)) return std::nullopt;
+  // CR LF and a lone CR alike end a line.
+  std::string tekst;
+  tekst.reserve(bajty.size());
+  for (size_t i = 0; i < bajty.size(); ++i) {
+    if (bajty[i] != '\r') tekst += bajty[i];
+    else if (i + 1 == bajty.size() || bajty[i + 1] != '\n') tekst += '\n';
+  }
+  return Cp1250DoUtf8(tekst);
 }
 
 }  // namespace common

@@ -21,4 +21,11 @@ bool CzytajPlik(const std::string& sciezka, std::string& bajty, std::string& bla
 // True when the path names an existing regular file.
 bool JestPlikiem(const std::string& sciezka);
 
+// The task statement of the exercise named by `argument`: its companion
+// file with `rozszerzenie` (".SRM", ".SRZ"), Windows-1250 text, returned in
+// UTF-8 with every line ended by "\n". Nothing, with the reason in Polish
+// in `blad`, when that file is missing or cannot be read.
+std::optional<std::string> TrescZadania(const std::string& argument, const std::string& rozszerzenie,
+                                        std::string& blad);
+
 }  // namespace common

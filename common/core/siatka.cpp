@@ -20,11 +20,13 @@ void TextGrid::clearData() {
     for (int k = 1; k < kolumny_; ++k) komorki_.erase({k, w});
 }
 
-bool WszystkieKomorkiSaLiczbami(const TextGrid& g) {
+bool WszystkieKomorkiSaLiczbami(const TextGrid& g) { return !PierwszaKomorkaNieLiczba(g); }
+
+std::optional<Komorka> PierwszaKomorkaNieLiczba(const TextGrid& g) {
   for (int w = 1; w < g.rowCount(); ++w)
     for (int k = 1; k < g.colCount(); ++k)
-      if (!CzyLiczba(g.cell(k, w))) return false;
-  return true;
+      if (!CzyLiczba(g.cell(k, w))) return Komorka{k, w};
+  return std::nullopt;
 }
 
 }  // namespace common

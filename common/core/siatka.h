@@ -5,6 +5,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -34,5 +35,17 @@ class TextGrid {
 // True when every data cell (rows from 1, within a row columns from 1)
 // holds a number; the test stops at the first cell that does not.
 bool WszystkieKomorkiSaLiczbami(const TextGrid& g);
+
+// One cell of a text grid, addressed as TextGrid::cell addresses it.
+struct Komorka {
+  int kolumna = 0;
+  int wiersz = 0;
+  bool operator==(const Komorka&) const = default;
+};
+
+// The first data cell, row by row and left to right within a row, that does
+// not hold a number (empty or refused by the number test); nothing when
+// every one does.
+std::optional<Komorka> PierwszaKomorkaNieLiczba(const TextGrid& g);
 
 }  // namespace common

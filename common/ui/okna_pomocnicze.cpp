@@ -1,6 +1,7 @@
 #include "common/ui/okna_pomocnicze.h"
 
 #include "common/core/limity.h"
+#include "common/ui/okna.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -109,16 +110,41 @@ QImage Obraz(DialogService& dialogi, const std::optional<std::string>& plik, con
 }
 }  // namespace
 
+void PokazPodglad(TF_Podglad* podglad, const QWidget* wyniki) {
+  const QRect obszar = ObszarEkranu();
+  const Ramka ramka = RamkaOkien(podglad);
+  const int szer = podglad->width(), wys = podglad->height();
+  std::optional<Prostokat> miejsce;
+  if (wyniki && wyniki->isVisible()) {
+    const Prostokat zajete = CaleOkno(wyniki);
+    for (Strona s : {Strona::Prawa, Strona::Lewa, Strona::Dol, Strona::Gora})
+      if (!miejsce) miejsce = ObokOkna(zajete, s, szer, wys, 240, ramka, NaProstokat(obszar));
+  }
+  // The usual place: 10 pixels from the top and right edges.
+  PokazOkno(podglad, miejsce ? NaQRect(*miejsce)
+                             : QRect(obszar.right() + 1 - szer - ramka.prawo - 10, obszar.top() + ramka.gora + 10,
+                                     szer, wys));
+}
+
 void PokazSchemat(DialogService& dialogi, OknoObrazka& okno, const std::optional<std::string>& plik,
-                  const char* brakPliku, const char* zlyPlik) {
+                  const char* brakPliku, const char* zlyPlik, const QWidget* kreator) {
   const QImage obraz = Obraz(dialogi, plik, brakPliku, zlyPlik);
   if (obraz.isNull()) return;
   okno.ustaw(obraz);
-  okno.resize(obraz.size());
-  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
-  okno.move(ekran.x() + ekran.width() - okno.width() - 10, ekran.y() + 10);
-  okno.show();
-  okno.raise();
+  const QRect obszar = ObszarEkranu();
+  const Ramka ramka = RamkaOkien(&okno);
+  const int szer = obraz.width(), wys = obraz.height();
+  QRect miejsce(obszar.right() + 1 - szer - ramka.prawo - 10, obszar.top() + ramka.gora + 10, szer, wys);
+  if (kreator && kreator->isVisible()) {
+    const Prostokat zajete = CaleOkno(kreator);
+    if (Nachodza(ZRamka(ZmiescWObszarze(NaProstokat(miejsce), ramka, NaProstokat(obszar)), ramka), zajete))
+      for (Strona s : {Strona::Prawa, Strona::Gora, Strona::Lewa, Strona::Dol})
+        if (auto o = ObokOkna(zajete, s, szer, wys, wys, ramka, NaProstokat(obszar))) {
+          miejsce = NaQRect(*o);
+          break;
+        }
+  }
+  PokazOkno(&okno, miejsce);
 }
 
 void PokazDaneElementow(DialogService& dialogi, OknoObrazka& okno, const std::optional<std::string>& plik,
@@ -126,10 +152,10 @@ void PokazDaneElementow(DialogService& dialogi, OknoObrazka& okno, const std::op
   const QImage obraz = Obraz(dialogi, plik, brakPliku, zlyPlik);
   if (obraz.isNull()) return;
   okno.ustaw(obraz);
-  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
-  okno.setGeometry(ekran.x() + 10, ekran.y() + 10, obraz.width() + 30, 200);
-  okno.show();
-  okno.raise();
+  // The frame, not its inside, at 10, 10: the title bar stays on the screen.
+  const QRect obszar = ObszarEkranu();
+  const Ramka ramka = RamkaOkien(&okno);
+  PokazOkno(&okno, QRect(obszar.left() + ramka.lewo + 10, obszar.top() + ramka.gora + 10, obraz.width() + 30, 200));
 }
 
 }  // namespace common

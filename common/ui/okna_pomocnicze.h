@@ -47,11 +47,16 @@ class OknoObrazka : public QWidget {
 // Reads a Windows bitmap, refusing what is not one or is too large to show.
 QImage WczytajBitmape(const QString& sciezka);
 
+// The report preview beside the results window when there is room, else
+// under or over it, else at the top right of the screen.
+void PokazPodglad(TF_Podglad* podglad, const QWidget* wyniki);
+
 // The scheme picture of an exercise in its window at the top right of the
-// screen, at the picture's size; `plik` is the companion file if there is
-// one. The messages say why there is nothing to show.
+// screen, at the picture's size, or, when the wizard `kreator` would lie
+// under it there, beside the wizard where the picture fits; `plik` is the
+// companion file if there is one. The messages say why there is nothing to show.
 void PokazSchemat(DialogService& dialogi, OknoObrazka& okno, const std::optional<std::string>& plik,
-                  const char* brakPliku, const char* zlyPlik);
+                  const char* brakPliku, const char* zlyPlik, const QWidget* kreator);
 // The element-data picture at the top left, 200 pixels high, as wide as the picture.
 void PokazDaneElementow(DialogService& dialogi, OknoObrazka& okno, const std::optional<std::string>& plik,
                         const char* brakPliku, const char* zlyPlik);

@@ -1,10 +1,13 @@
 #include "common/ui/okno_kreatora.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include "common/core/okno.h"
 #include "common/core/powloka.h"
@@ -16,11 +19,14 @@ namespace common {
 namespace {
 const QColor kKolorBiezacy(255, 255, 255);
 const QColor kKolorWykonany(66, 113, 214);
+const QColor kRamkaBiezacej(0, 0, 0);
 }  // namespace
 
 OknoKreatora::OknoKreatora(const char* tytul, DialogService& dialogi, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+    // The title bar holds the system menu and minimise only: the program
+    // ends through "Zamknij", Escape or the background's bar, after a question.
+    : QWidget(rodzic, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowStaysOnTopHint),
       dialogi_(dialogi),
       tytul_(tytul) {
   setObjectName("TGlowna");
@@ -51,6 +57,8 @@ OknoKreatora::OknoKreatora(const char* tytul, DialogService& dialogi, QWidget* r
   L1 = new QLabel(this);
   L1->setObjectName("L1");
   L1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  L1->setTextFormat(Qt::PlainText);
+  L1->setWordWrap(true);  // a long prompt goes on to a second line rather than being cut
   QFont duza = L1->font();
   duza.setPixelSize(15);
   L1->setFont(duza);
@@ -89,25 +97,41 @@ void OknoKreatora::ustawL1(const std::string& tekst) {
   L1->setFont(f);
 }
 
+int OknoKreatora::rozmiescL1(int szerokosc, int wysokosc, int gora) {
+  constexpr int kGoraL1 = 8, kOdstep = 4;
+  const int potrzebna = L1->heightForWidth(szerokosc);
+  L1->setGeometry(kLewaKrawedz, kGoraL1, szerokosc, std::max(wysokosc, potrzebna));
+  return std::max(0, kGoraL1 + potrzebna + kOdstep - gora);
+}
+
 void OknoKreatora::ustawLampy(const std::array<Lampa, kLiczbaLamp>& lampy) {
   for (size_t i = 0; i < PP.size(); ++i) {
+    const bool biezaca = lampy[i] == Lampa::Biezaca;
     QPalette paleta = PP[i]->palette();
-    paleta.setColor(QPalette::Window, lampy[i] == Lampa::Biezaca    ? kKolorBiezacy
+    paleta.setColor(QPalette::Window, biezaca                       ? kKolorBiezacy
                                       : lampy[i] == Lampa::Wykonana ? kKolorWykonany
                                                                      : palette().color(QPalette::Button));
+    // The current lamp is white like the button colour around it; its
+    // thick dark frame tells it at a glance.
+    paleta.setColor(QPalette::WindowText, biezaca ? kRamkaBiezacej : palette().color(QPalette::WindowText));
     PP[i]->setPalette(paleta);
+    PP[i]->setLineWidth(biezaca ? 2 : 1);
   }
 }
 
 void OknoKreatora::ustawRozmiar(int szerokosc, int wysokosc) {
   if (size() == QSize(szerokosc, wysokosc) && pokazane_) return;
   setFixedSize(szerokosc, wysokosc);
+  wysrodkuj();
+  Panel1->setGeometry(0, 0, kPasekLamp, wysokosc);
+}
+
+void OknoKreatora::wysrodkuj() {
   if (QScreen* ekran = screen()) {
     const QRect g = ekran->geometry();
-    const Prostokat r = Wysrodkuj(g.width(), g.height(), szerokosc, wysokosc);
+    const Prostokat r = Wysrodkuj(g.width(), g.height(), width(), height());
     move(g.x() + r.lewo, g.y() + r.gora);
   }
-  Panel1->setGeometry(0, 0, kPasekLamp, wysokosc);
 }
 
 void OknoKreatora::bezpiecznie(const std::function<void()>& akcja) {
@@ -140,7 +164,9 @@ void OknoKreatora::showEvent(QShowEvent* e) {
   if (!pokazane_) {
     ustawRozmiar(width(), height());  // centred on the screen it is shown on
     pokazane_ = true;
-    if (poPierwszymPokazaniu) poPierwszymPokazaniu();
+    // After the window is on screen, so that a message about the exercise
+    // file stands over the wizard, not before it.
+    if (poPierwszymPokazaniu) QTimer::singleShot(0, this, [this] { poPierwszymPokazaniu(); });
   }
 }
 

@@ -41,9 +41,16 @@ class OknoKreatora : public QWidget {
   QPushButton* przycisk(const char* nazwa, const char* napis, const char* podpowiedz,
                         QStyle::StandardPixmap ikona = QStyle::SP_CustomBase);
   void ustawL1(const std::string& tekst);
+  // Places the prompt at the top, `szerokosc` wide and at least `wysokosc`
+  // high, above the part of the window whose top is at `gora`. Returns how
+  // far that part and everything under it move down so that the prompt,
+  // wrapped at word boundaries, shows in full above them.
+  int rozmiescL1(int szerokosc, int wysokosc, int gora);
   void ustawLampy(const std::array<Lampa, kLiczbaLamp>& lampy);
   // Fixed size; centred on the screen whenever the size changes.
   void ustawRozmiar(int szerokosc, int wysokosc);
+  // Centred on the screen, as at the start.
+  void wysrodkuj();
   // Runs a handler; whatever fails inside is shown and the program goes on.
   void bezpiecznie(const std::function<void()>& akcja);
 

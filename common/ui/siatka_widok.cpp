@@ -1,11 +1,15 @@
 #include "common/ui/siatka_widok.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionHeader>
+#include <QTextLayout>
 
 #include "common/ui/filtr_klawiszy_qt.h"
 #include "common/ui/tekst.h"
@@ -15,6 +19,24 @@ namespace common {
 namespace {
 constexpr int kWysokoscWiersza = 20;
 constexpr int kMinSzerokoscKolumny = 64;
+
+// Whether `tekst`, wrapped as a header wraps it `szerokosc` pixels wide,
+// breaks its lines at spaces only and no line is wider.
+bool LamanyNaSpacjach(const QString& tekst, const QFont& czcionka, int szerokosc) {
+  QTextLayout uklad(tekst, czcionka);
+  QTextOption opcja;
+  opcja.setWrapMode(QTextOption::WordWrap);
+  uklad.setTextOption(opcja);
+  bool tak = true;
+  uklad.beginLayout();
+  for (QTextLine linia = uklad.createLine(); linia.isValid(); linia = uklad.createLine()) {
+    linia.setLineWidth(szerokosc);
+    const int koniec = linia.textStart() + linia.textLength();
+    if (linia.naturalTextWidth() > szerokosc || (koniec < tekst.size() && !tekst[koniec - 1].isSpace())) tak = false;
+  }
+  uklad.endLayout();
+  return tak;
+}
 
 // Paints a text on the view's corner button, which Qt leaves blank.
 class NaroznikFiltr : public QObject {
@@ -158,20 +180,64 @@ void SiatkaWidok::odswiez(int szerokoscKolumny0) {
 void SiatkaWidok::rozlozKolumny() {
   const int kolumny = model_.columnCount();
   if (kolumny == 0) return;
-  // Share the visible width among the data columns, never below the
-  // ordinary column width; the grid scrolls when they do not fit.
-  int wolne = viewport()->width();
-  int szerokosc = std::max(kMinSzerokoscKolumny, wolne / kolumny);
-  for (int c = 0; c < kolumny; ++c) setColumnWidth(c, szerokosc);
+  QHeaderView* naglowek = horizontalHeader();
+  // The header style's room around the text on each side, and a pixel more.
+  const int margines = naglowek->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, naglowek) + 1;
+  const QFontMetrics fm(naglowek->font());
+  // Each column is at least as wide as the longest word of its header, and
+  // wide enough for the header to wrap only at its spaces (not at the
+  // slash of a unit, say).
+  std::vector<QString> teksty;
+  std::vector<int> najmniej;
+  auto dobra = [&](int c, int szerokosc) {
+    return LamanyNaSpacjach(teksty[static_cast<size_t>(c)], naglowek->font(), szerokosc - 2 * margines);
+  };
+  for (int c = 0; c < kolumny; ++c) {
+    teksty.push_back(Q(model_.siatka().cell(c + 1, 0)));
+    int slowo = 0;
+    for (const QString& s : teksty.back().split(' ', Qt::SkipEmptyParts))
+      slowo = std::max(slowo, fm.horizontalAdvance(s));
+    int szerokosc = std::max(kMinSzerokoscKolumny, slowo + 2 * margines);
+    while (!dobra(c, szerokosc)) ++szerokosc;
+    najmniej.push_back(szerokosc);
+  }
+  // The visible width is shared equally among the columns that need no
+  // more than their share; the others keep their least width. The grid
+  // scrolls when even the least widths do not fit.
+  const int wolne = viewport()->width();
+  int udzial = wolne / kolumny;
+  for (bool zmiana = true; zmiana;) {
+    zmiana = false;
+    int reszta = wolne, rowne = 0;
+    for (int n : najmniej) {
+      if (n > udzial) reszta -= n;
+      else ++rowne;
+    }
+    const int nowy = rowne > 0 ? std::max(0, reszta) / rowne : udzial;
+    if (nowy < udzial) {
+      udzial = nowy;
+      zmiana = true;
+    }
+  }
+  // A column whose header would wrap badly at its share is a little
+  // narrower (its least width wraps well); the columns after it take the
+  // pixels left over where they can.
+  int zapas = 0;
+  for (int c = 0; c < kolumny; ++c) {
+    const int cel = std::max(najmniej[static_cast<size_t>(c)], udzial) + zapas;
+    int szerokosc = cel;
+    while (!dobra(c, szerokosc)) --szerokosc;
+    zapas = cel - szerokosc;
+    setColumnWidth(c, szerokosc);
+  }
   // The header row is as high as its longest wrapped header needs.
   int wysokosc = kWysokoscWiersza;
-  QFontMetrics fm(horizontalHeader()->font());
   for (int c = 0; c < kolumny; ++c) {
-    QRect r = fm.boundingRect(QRect(0, 0, szerokosc - 8, 1000), Qt::TextWordWrap | Qt::AlignCenter,
-                              Q(model_.siatka().cell(c + 1, 0)));
-    wysokosc = std::max(wysokosc, r.height() + 6);
+    const QRect r = fm.boundingRect(QRect(0, 0, columnWidth(c) - 2 * margines, 1000),
+                                    Qt::TextWordWrap | Qt::AlignCenter, Q(model_.siatka().cell(c + 1, 0)));
+    wysokosc = std::max(wysokosc, r.height() + 2 * margines);
   }
-  horizontalHeader()->setFixedHeight(wysokosc);
+  naglowek->setFixedHeight(wysokosc);
 }
 
 int SiatkaWidok::poczatekKolumny(int c) const {

@@ -4,13 +4,44 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "common/ui/okna.h"
 #include "common/ui/siatka_widok.h"
 #include "common/ui/tekst.h"
 
 namespace common {
+
+namespace {
+
+constexpr int kMiejsceNaPrzyciski = 120;  // the title bar's picture and buttons beside the caption
+
+// The explanation under the table: one line that never makes the window
+// wider or taller; a text longer than the line ends in an ellipsis (the
+// tooltip shows it whole).
+class WierszObjasnienia : public QLabel {
+ public:
+  explicit WierszObjasnienia(QWidget* rodzic) : QLabel(rodzic) {
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    setFixedHeight(fontMetrics().height() + 4);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    const QRect r = contentsRect();
+    if (fontMetrics().horizontalAdvance(text()) <= r.width()) {
+      QLabel::paintEvent(e);
+      return;
+    }
+    QPainter p(this);
+    style()->drawItemText(&p, r, int(alignment()), palette(), isEnabled(),
+                          fontMetrics().elidedText(text(), Qt::ElideRight, r.width()), foregroundRole());
+  }
+};
+
+}  // namespace
 
 TDane::TDane(QWidget* rodzic) : QWidget(rodzic, Qt::Tool | Qt::WindowStaysOnTopHint) {
   setObjectName("TDane");
@@ -22,7 +53,7 @@ TDane::TDane(QWidget* rodzic) : QWidget(rodzic, Qt::Tool | Qt::WindowStaysOnTopH
   SG1->setSelectionMode(QAbstractItemView::SingleSelection);
   SG1->verticalHeader()->setDefaultSectionSize(20);
   SG1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  Label1 = new QLabel(this);
+  Label1 = new WierszObjasnienia(this);
   Label1->setObjectName("Label1");
   Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
   BitBtn1 = new QPushButton("OK", this);
@@ -69,19 +100,25 @@ void TDane::pokazTabele(TabelaWynikow tabela, Objasnienie objasnienie) {
     suma += szerokosc;
   }
   Label1->clear();
-  // At the top of the work area, 10 pixels from the left, as wide as the columns (within the screen).
+  Label1->setToolTip(QString());
+  // At the top of the work area, 10 pixels from the left, as wide as the columns (within the screen)
+  // and as the caption needs for the window manager to show it whole: its text in a bold face and
+  // room for the title bar's picture and buttons (within the work area).
   const QRect obszar = QGuiApplication::primaryScreen()->availableGeometry();
   const QRect ekran = QGuiApplication::primaryScreen()->geometry();
-  resize(std::min(35 + suma, ekran.width()), std::min(360, obszar.height()));
+  QFont tytulowa = QGuiApplication::font();
+  tytulowa.setBold(true);
+  const int napis = QFontMetrics(tytulowa).horizontalAdvance(windowTitle()) + kMiejsceNaPrzyciski;
+  resize(std::max(std::min(35 + suma, ekran.width()), std::min(napis, obszar.width())),
+         std::min(360, obszar.height()));
   move(ekran.x() + 10, obszar.y());
-  show();
-  raise();
+  PokazOkno(this);
 }
 
 void TDane::SG1SelectCell(const QModelIndex& i) {
   Label1->clear();
-  if (!i.isValid()) return;
-  if (objasnienie_) Label1->setText(Q(objasnienie_(model_.tabela(), i.column() + 1, i.row() + 1)));
+  if (i.isValid() && objasnienie_) Label1->setText(Q(objasnienie_(model_.tabela(), i.column() + 1, i.row() + 1)));
+  Label1->setToolTip(Label1->text());
 }
 
 bool TDane::eventFilter(QObject*, QEvent* e) {

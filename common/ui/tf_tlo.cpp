@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 #include <cmath>
 
 #include "common/ui/obrazki.h"
@@ -25,6 +26,22 @@ QPushButton* Przycisk(QWidget* rodzic, const char* nazwa, const char* napis) {
 
 TF_Tlo::TF_Tlo(const QStringList& teksty, QWidget* rodzic) : QWidget(rodzic, Qt::Window | Qt::FramelessWindowHint) {
   setObjectName("TF_Tlo");
+  // The background never takes the focus: a window manager then never
+  // raises it over the program's windows (a focused borderless window the
+  // size of the screen counts as full-screen there and covers everything).
+  setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  // On X11 it is also marked as the desktop: window managers keep such a
+  // window below all others whatever is clicked or focused. Qt's X11
+  // platform reads this property whenever the window's flags are applied.
+  winId();
+  if (QWindow* okno = windowHandle()) {
+    constexpr int kTypOknaPulpit = 0x2;  // _NET_WM_WINDOW_TYPE_DESKTOP
+    okno->setProperty("_q_xcb_wm_window_type", kTypOknaPulpit);
+    const Qt::WindowFlags flagi = okno->flags();
+    okno->setFlags(flagi | Qt::WindowStaysOnBottomHint);
+    okno->setFlags(flagi);
+  }
   obrazek_ = ObrazekBoczny();
 
   img_Slop = new QLabel(this);
@@ -52,6 +69,9 @@ TF_Tlo::TF_Tlo(const QStringList& teksty, QWidget* rodzic) : QWidget(rodzic, Qt:
   sb_Schemat->hide();
   sb_DaneElementow->hide();
   sb_Zapisz->hide();
+
+  sb_Tresc = Przycisk(p_PasekTlo, "sb_Tresc", "Treść zadania");
+  sb_Tresc->hide();
 }
 
 void TF_Tlo::rozciagnij(const QRect& ekran) {
@@ -77,15 +97,22 @@ void TF_Tlo::rozmiesc() {
   sb_Help->move(10, y);
   sb_Schemat->move(sb_Help->x() + sb_Help->width() + 10, y);
   sb_DaneElementow->move(sb_Schemat->x() + sb_Schemat->width() + 10, y);
+  // The task statement right after the last picture button shown.
+  QPushButton* przed = !sb_DaneElementow->isHidden() ? sb_DaneElementow
+                       : !sb_Schemat->isHidden()     ? sb_Schemat
+                                                     : sb_Help;
+  sb_Tresc->move(przed->x() + przed->width() + 10, y);
   // Close 20 pixels from the right end, the results 10 pixels left of it.
   sb_CloseTlo->move(w - sb_CloseTlo->width() - 20, y);
   sb_Zapisz->move(sb_CloseTlo->x() - sb_Zapisz->width() - 10, y);
 }
 
-void TF_Tlo::ustawPrzyciski(bool schemat, bool daneElementow, bool zapisz) {
+void TF_Tlo::ustawPrzyciski(bool schemat, bool daneElementow, bool zapisz, bool tresc) {
   sb_Schemat->setVisible(schemat);
   sb_DaneElementow->setVisible(daneElementow);
   sb_Zapisz->setVisible(zapisz);
+  sb_Tresc->setVisible(tresc);
+  rozmiesc();  // the task statement's place follows the picture buttons shown
 }
 
 void TF_Tlo::mousePressEvent(QMouseEvent* e) {

@@ -21,13 +21,14 @@ class TF_Tlo : public QWidget {
   // Covers the given screen area and lays out the heading, picture and bar.
   void rozciagnij(const QRect& ekran);
   // Shows the bar's optional buttons.
-  void ustawPrzyciski(bool schemat, bool daneElementow, bool zapisz);
+  void ustawPrzyciski(bool schemat, bool daneElementow, bool zapisz, bool tresc);
 
   controls::NapisWypukly* naglowek;   // the first heading
   std::vector<controls::NapisWypukly*> naglowki;
   QLabel* img_Slop;
   QWidget* p_PasekTlo;
   QPushButton *sb_Help, *sb_Schemat, *sb_DaneElementow, *sb_Zapisz, *sb_CloseTlo;
+  QPushButton* sb_Tresc;  // "Treść zadania", after the exercise's pictures
 
  signals:
   // A click on the background itself, its heading, picture or bar.

@@ -50,6 +50,22 @@ const char* kNiepelnaTabela =
 
 constexpr int kBezGranicy = std::numeric_limits<int>::max();
 
+// The grid pages 4, 5, 7 and 9: their table and the focus that reaches its grid.
+struct StronaSiatki {
+  Tabela tabela;
+  Fokus fokus;
+};
+
+std::optional<StronaSiatki> SiatkaStrony(int strona) {
+  switch (strona) {
+    case 4: return StronaSiatki{Tabela::Linie, Fokus::LinieSG};
+    case 5: return StronaSiatki{Tabela::Trafo, Fokus::TrafoSG};
+    case 7: return StronaSiatki{Tabela::WEl, Fokus::WElSG};
+    case 9: return StronaSiatki{Tabela::WObc, Fokus::WObcSG};
+    default: return std::nullopt;
+  }
+}
+
 std::string ZaDuzo(const std::string& komunikat, int limit) {
   return komunikat + "\nProgram przyjmuje najwyżej " + std::to_string(limit) + ".";
 }
@@ -121,6 +137,8 @@ Skutki Kreator::FormCreate() {
   widok_.dalejAktywny = true;
   widok_.lampy.fill(Lampa::Neutralna);
   widok_.lampy[0] = Lampa::Biezaca;
+  // The welcome page asks for Enter: the Next button holds the keyboard.
+  s.fokus = Fokus::DalejBB;
   return s;
 }
 
@@ -276,8 +294,14 @@ void Kreator::dalej(const std::string& daneE, Skutki& s) {
   }
   if (auto odmowa = przyjmij(krok, daneE)) {
     dialogi_.error(*odmowa);
-    if (widok_.daneEWidoczne) s.fokus = Fokus::DaneE;
-    else if (krok == 4) s.fokus = Fokus::LinieSG;
+    if (widok_.daneEWidoczne) {
+      s.fokus = Fokus::DaneE;
+    } else if (auto strona = SiatkaStrony(krok)) {
+      // A grid page refuses only a cell that is not a number: the grid
+      // takes the keyboard at the first such cell, ready for the fix.
+      s.fokus = strona->fokus;
+      s.komorka = common::PierwszaKomorkaNieLiczba(p_.siatka(strona->tabela));
+    }
     return;
   }
   zbuduj(krok + 1, s);
@@ -415,7 +439,10 @@ void Kreator::wroc(int strona, Skutki& s) {
 
 Skutki Kreator::OtworzZadanie(const std::string& argument) {
   argument_ = argument;
-  switch (Rozpoznaj(argument)) {
+  const RodzajZadania rodzaj = Rozpoznaj(argument);
+  // The task statement beside the exercise is offered whatever its data hold.
+  if (rodzaj != RodzajZadania::Zaden) widok_.sbTresc = PlikTowarzyszacy(argument, ".SRM").has_value();
+  switch (rodzaj) {
     case RodzajZadania::Dane: {
       std::string bajty, blad;
       if (!CzytajPlik(argument, bajty, blad)) {
@@ -450,6 +477,7 @@ Skutki Kreator::WczytajPlikZrm(std::string_view bajty) {
     const int przed = p_.Krok;
     Skutki krok = DalejBBClick(widok_.daneE);
     s.fokus = krok.fokus;
+    s.komorka = krok.komorka;
     for (Okno o : krok.zamknij) s.zamknij.push_back(o);
     if (p_.Krok == przed) break;  // refused: its message was shown once
   }
@@ -478,7 +506,7 @@ Skutki Kreator::NowyBBClick() {
   widok_.sbDaneElementow = widok_.sbSchemat;
   for (Tabela t : {Tabela::Linie, Tabela::Trafo, Tabela::WEl, Tabela::WObc}) p_.siatka(t).clearData();
   s.tabele = true;
-  FormCreate();
+  s.fokus = FormCreate().fokus;
   return s;
 }
 

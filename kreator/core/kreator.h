@@ -14,6 +14,7 @@
 
 #include "common/core/dialogi.h"
 #include "common/core/lampa.h"
+#include "common/core/siatka.h"
 #include "kreator/core/przypadek.h"
 #include "kreator/core/rozplyw.h"
 
@@ -47,6 +48,7 @@ struct Widok {
   bool dalejAktywny = true;
   bool sbSchemat = false, sbDaneElementow = false, sbZapisz = false;
   bool zapiszSchemat = false;  // "Zapisz schemat" of the results window
+  bool sbTresc = false;        // "Treść zadania": the exercise has its task statement
 };
 
 // What one action asks of the windows besides the new view.
@@ -54,6 +56,9 @@ struct Skutki {
   std::optional<Fokus> fokus;   // none: the focus stays where it is
   std::vector<Okno> zamknij;    // windows to hide
   bool tabele = false;          // a table changed its counts, headers or cells
+  // A refused grid page: the cell of its grid to select and scroll to, the
+  // first one that is not a number; the focus then goes to that grid.
+  std::optional<common::Komorka> komorka;
 };
 
 class Kreator {

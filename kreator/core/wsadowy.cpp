@@ -4,12 +4,12 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <fstream>
 #include <map>
 #include <sstream>
 
 #include "common/core/zapis.h"
+#include "common/core/bledy_systemu.h"
 #include "common/core/dialogi.h"
 #include "common/core/liczby.h"
 #include "kreator/core/kreator.h"
@@ -95,7 +95,7 @@ std::string JsonTekst(const WynikRozplywu& w) {
 
 bool Zapisz(const std::string& sciezka, const std::vector<std::string>& wiersze, std::ostream& bledy) {
   if (const int blad = common::ZapiszTekstCp1250(sciezka, wiersze)) {
-    bledy << "Nie udało się zapisać pliku \"" << sciezka << "\": " << std::strerror(blad) << '\n';
+    bledy << "Nie udało się zapisać pliku \"" << sciezka << "\": " << common::OpisBleduPliku(blad) << '\n';
     return false;
   }
   return true;

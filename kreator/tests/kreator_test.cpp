@@ -192,13 +192,39 @@ TEST_F(KreatorTest, GridPagesRefuseAnyCellThatIsNotANumber) {
     } else {
       EXPECT_EQ(p.Krok, c.strona);
       EXPECT_EQ(d.ostatni(), kNiepelna);
-      // The focus goes back to the line grid; on the other grids it stays.
-      if (c.strona == 4) {
-        EXPECT_EQ(s.fokus, Fokus::LinieSG);
-      } else {
-        EXPECT_FALSE(s.fokus.has_value());
-      }
+      // The page's grid takes the focus at the refused cell.
+      EXPECT_EQ(s.fokus, c.strona == 4   ? Fokus::LinieSG
+                         : c.strona == 5 ? Fokus::TrafoSG
+                         : c.strona == 7 ? Fokus::WElSG
+                                         : Fokus::WObcSG);
+      EXPECT_EQ(s.komorka, (common::Komorka{c.kolumna, c.wiersz})) << c.strona;
     }
+  }
+}
+
+// With several cells refused, the one pointed at is the first in reading
+// order: row by row, left to right, as the check goes.
+TEST_F(KreatorTest, GridRefusalPointsAtTheFirstBadCellRowByRow) {
+  struct Zla { int kolumna, wiersz; const char* tekst; };
+  struct Wpis { int strona; Tabela tabela; std::vector<Zla> zle; common::Komorka pierwsza; };
+  const Wpis przypadki[] = {
+      {4, Tabela::Linie, {{5, 2, ""}, {8, 1, "1.5"}, {3, 1, "x"}}, {3, 1}},
+      {4, Tabela::Linie, {{1, 2, ""}, {8, 1, ""}}, {8, 1}},  // a later column of an earlier row
+      {5, Tabela::Trafo, {{9, 2, ""}, {1, 2, "-"}}, {1, 2}},
+      {7, Tabela::WEl, {{3, 2, ""}, {2, 2, "abc"}}, {2, 2}},
+  };
+  trafo = 2;
+  generatory = 2;
+  for (const auto& c : przypadki) {
+    p = Przypadek();
+    k.FormCreate();
+    idzDo(c.strona);
+    wypelnijTabele();
+    for (const Zla& z : c.zle) p.siatka(c.tabela).setCell(z.kolumna, z.wiersz, z.tekst);
+    const Skutki s = k.DalejBBClick("");
+    EXPECT_EQ(p.Krok, c.strona);
+    EXPECT_EQ(s.komorka, c.pierwsza) << c.strona << ": " << s.komorka.value_or(common::Komorka{}).kolumna << ","
+                                     << s.komorka.value_or(common::Komorka{}).wiersz;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "common/core/dialogi.h"
+#include "common/tests/widoczne.h"
 #include "kreator/core/plik_zrm.h"
 #include "kreator/ui/program.h"
 
@@ -19,6 +20,20 @@ class TGlownaTest : public QObject {
   std::unique_ptr<common::RecordingDialogService> d;
   std::unique_ptr<Program> program;
   TGlowna* g = nullptr;
+  QStringList uciete;  // what some page did not show whole
+
+  // Every page the window turns to shows its prompt and grid headers whole.
+  void sprawdzajKazdaStrone() {
+    g->poZmianie = [this, dalej = g->poZmianie](const Widok& w) {
+      if (dalej) dalej(w);
+      if (QString z = common::test::ZachetaUcieta(g->L1, {g->DaneE, g->LinieP, g->TrafoP, g->WElP, g->WObcP,
+                                                          g->KoniecP, g->DalejBB});
+          !z.isEmpty())
+        uciete << z;
+      for (common::SiatkaWidok* s : {g->LinieSG, g->TrafoSG, g->WElSG, g->WObcSG})
+        if (s->isVisible()) uciete << common::test::NaglowkiUciete(s);
+    };
+  }
 
   // Types into the entry box and presses Enter, as a student does.
   void wpisz(const QString& tekst) {
@@ -37,6 +52,8 @@ class TGlownaTest : public QObject {
     d = std::make_unique<common::RecordingDialogService>();
     program = std::make_unique<Program>(*d, QDir::tempPath().toStdString() + "/brak-pomocy");
     g = program->glowna.get();
+    sprawdzajKazdaStrone();
+    uciete.clear();
     program->pokaz();
     QVERIFY(QTest::qWaitForWindowExposed(g));
     g->activateWindow();
@@ -45,6 +62,7 @@ class TGlownaTest : public QObject {
   void cleanup() {
     program.reset();
     d.reset();
+    QVERIFY2(uciete.isEmpty(), qPrintable(uciete.join('\n')));
   }
 
   void enterWalksThePagesAndTheBoxFiltersKeys() {
@@ -100,6 +118,8 @@ class TGlownaTest : public QObject {
     QCOMPARE(program->przypadek.Krok, 4);
     QCOMPARE(d->ostatni(), std::string("Wprowadzone dane są nieprawidłowe lub niekompletne (sprawdź, czy "
                                        "wszystkie pola zostały wypełnione)!!!"));
+    QCOMPARE(g->LinieSG->currentIndex(), g->LinieSG->model()->index(0, 1));  // the first empty cell
+    QVERIFY(edytorKomorki(g->LinieSG));                                        // open for typing
 
     auto& linie = program->przypadek.LinieSG;
     for (int w = 1; w <= 2; ++w)
@@ -266,8 +286,9 @@ class TGlownaTest : public QObject {
     QTest::mouseClick(program->tlo->sb_Schemat, Qt::LeftButton);
     QVERIFY(program->schemat->isVisible());
     QCOMPARE(program->schemat->size(), QSize(320, 200));
-    const QRect ekran = g->screen()->geometry();
-    QCOMPARE(program->schemat->x(), ekran.width() - 320 - 10);
+    // The whole window, frame included, 10 pixels from the right edge of the screen.
+    const QRect ekran = g->screen()->availableGeometry();
+    QCOMPARE(program->schemat->frameGeometry().right(), ekran.right() - 10);
 
     d->odpowiedzi = {true};
     g->NowyBBClick();  // after Start over the element-data picture is offered
@@ -276,6 +297,24 @@ class TGlownaTest : public QObject {
     QVERIFY(d->ostatni().rfind("Brak pliku z danymi do wybranego układu (lub plik ten jest niepoprawnym plikiem DRM)", 0) == 0);
     QVERIFY(!program->daneElementow->isVisible());
     QDir(folder).removeRecursively();
+  }
+
+  void theTaskStatementInItsWindow() {
+    program.reset();
+    program = std::make_unique<Program>(*d, QDir::tempPath().toStdString());
+    program->argument = PRZYKLADY "/ZAD1.ZRM";
+    g = program->glowna.get();
+    program->pokaz();
+    QVERIFY(QTest::qWaitForWindowExposed(g));
+    QVERIFY(program->tlo->sb_Tresc->isVisible());
+    QTest::mouseClick(program->tlo->sb_Tresc, Qt::LeftButton);
+    common::TF_Tresc* tresc = program->tresc.get();
+    QVERIFY(tresc->isVisible());
+    QCOMPARE(tresc->windowTitle(), QString::fromUtf8("Treść zadania"));
+    QCOMPARE(tresc->MemoTresc->toPlainText().section('\n', 0, 0),
+             QString::fromUtf8("Zadanie 1. Rozpływ mocy w sieci 110 kV z pętlą."));
+    QTest::keyClick(tresc->MemoTresc, Qt::Key_Escape);
+    QVERIFY(!tresc->isVisible());
   }
 
   void windowsAreCreatedOnceAndHideOnStartOver() {

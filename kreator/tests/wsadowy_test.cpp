@@ -99,6 +99,7 @@ TEST_F(Wsadowy, PlainListingAndItsFile) {
                      (folder / "brak" / "w.txt").string()}),
             1);
   EXPECT_EQ(err.str().rfind("Nie udało się zapisać pliku", 0), 0u);
+  EXPECT_NE(err.str().find("\": nie ma takiego pliku lub katalogu\n"), std::string::npos) << err.str();
 }
 
 TEST_F(Wsadowy, RefusalsAndUsage) {

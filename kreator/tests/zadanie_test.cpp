@@ -96,6 +96,29 @@ TEST_F(Zadanie, OpeningFromTheCommandLine) {
   EXPECT_EQ(p3.Krok, 0);
 }
 
+// "Treść zadania" is offered when the task statement lies beside the
+// exercise, and stays through Start over.
+TEST_F(Zadanie, TaskStatementButtonFollowsTheTaskFile) {
+  struct Wpis { const char* argument; const char* tresc; bool sbTresc; };
+  const Wpis przypadki[] = {
+      {"a.zrm", nullptr, false},
+      {"b.zrm", "B.SRM", true},  // the name in capitals, as the exercises are written
+      {"c.ZRM", "c.srm", true},
+      {"d.srm", nullptr, true},  // the task itself
+  };
+  for (const auto& c : przypadki) {
+    if (c.tresc) plik(c.tresc, "Zadanie.");
+    common::RecordingDialogService d;
+    Przypadek p;
+    Kreator k(p, d);
+    k.OtworzZadanie(plik(c.argument, kDwaWezly));
+    EXPECT_EQ(k.widok().sbTresc, c.sbTresc) << c.argument;
+    d.odpowiedzi = {true};
+    k.NowyBBClick();
+    EXPECT_EQ(k.widok().sbTresc, c.sbTresc) << c.argument;
+  }
+}
+
 TEST_F(Zadanie, SavingTheSchemePicture) {
   common::RecordingDialogService d;
   OknoWynikow o(d);

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 
+#include "common/ui/okna.h"
 #include "common/ui/tekst.h"
 
 namespace kreator {
@@ -111,10 +112,8 @@ OknoKatalogu::OknoKatalogu(Katalog& katalog, const char* nazwa, const char* tytu
 void OknoKatalogu::otworz(int liczba, int wiersz) {
   k_.otworz(liczba, wiersz);
   rysuj();
-  show();
-  raise();
-  activateWindow();
   katalogCB_->setFocus();
+  common::PokazOkno(this);
 }
 
 void OknoKatalogu::WstawBBClick() {

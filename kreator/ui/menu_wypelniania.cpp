@@ -50,6 +50,9 @@ MenuWypelniania::MenuWypelniania(Przypadek& przypadek, common::SiatkaWidok* Lini
   WypelnijCB->setObjectName("WypelnijCB");
   WypelnijCB->setEditable(true);
   WypelnijCB->setInsertPolicy(QComboBox::NoInsert);
+  // The list drops down, but what is typed is written as typed: no
+  // completion turns 0,4 into 0,439.
+  WypelnijCB->setCompleter(nullptr);
   WypenijAnulujSB = Przycisk(this, "WypenijAnulujSB", "Anuluj");
   WypelnikOKSB = Przycisk(this, "WypelnikOKSB", "OK");
   WypelnikOKSB->setEnabled(false);

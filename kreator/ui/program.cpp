@@ -3,7 +3,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "common/core/pliki.h"
 #include "common/core/powloka.h"
+#include "common/ui/okna.h"
 #include "kreator/core/tabele.h"
 #include "kreator/core/zadanie.h"
 
@@ -28,12 +30,22 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
   daneElementow->setBackgroundRole(QPalette::Base);
   schemat = std::make_unique<common::OknoObrazka>("TF_Schemat", "Schemat symulowanego układu", "ImageSchemat", true);
   wynik = std::make_unique<TF_Wynik>(stanWynikow);
+  // Who stays above whom on the desktop (the background stays below all):
+  // the windows the wizard opens above the wizard, the preview above the results.
+  common::PrzekazujAktywacje(glowna.get(), wynik.get());  // the wizard waits for the results window
+  for (QWidget* w : std::initializer_list<QWidget*>{katalogLinii.get(), katalogTrafo.get(), dane.get(), wynik.get()})
+    common::UstawWlasciciela(w, glowna.get());
+  // The pictures come from the background's bar: beside the wizard, not
+  // above it, so a click on either brings it to the front.
+  for (QWidget* w : std::initializer_list<QWidget*>{daneElementow.get(), schemat.get()})
+    common::UstawWlasciciela(w, tlo.get());
+  common::UstawWlasciciela(podglad.get(), wynik.get());
 
   glowna->zamknijOkno = [this](Okno o) {
     if (QWidget* w = okno(o)) w->hide();
   };
   glowna->poZmianie = [this](const Widok& w) {
-    tlo->ustawPrzyciski(w.sbSchemat, w.sbDaneElementow, w.sbZapisz);
+    tlo->ustawPrzyciski(w.sbSchemat, w.sbDaneElementow, w.sbZapisz, w.sbTresc);
     wynik->SpeedButton3->setVisible(w.zapiszSchemat);
   };
   glowna->poPierwszymPokazaniu = [this] {
@@ -41,14 +53,10 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
     QScreen* ekran = glowna->screen() ? glowna->screen() : QGuiApplication::primaryScreen();
     tlo->rozciagnij(ekran->geometry());
     tlo->show();
-    glowna->raise();
-    glowna->activateWindow();
+    common::Aktywuj(glowna.get());
     if (!argument.empty()) glowna->pokaz(kreator.OtworzZadanie(argument));
   };
-  QObject::connect(tlo.get(), &common::TF_Tlo::klikniete, glowna.get(), [this] {
-    glowna->raise();
-    glowna->activateWindow();
-  });
+  QObject::connect(tlo.get(), &common::TF_Tlo::klikniete, glowna.get(), [this] { naPrzod(); });
   QObject::connect(glowna->Button1, &QPushButton::clicked, glowna.get(), [this] { Button1Click(); });
   QObject::connect(tlo->sb_Zapisz, &QPushButton::clicked, glowna.get(), [this] { Button1Click(); });
   for (QPushButton* b : {glowna->SpeedButton1, glowna->SpeedButton3, glowna->SpeedButton4, glowna->SpeedButton2,
@@ -74,14 +82,25 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
   QObject::connect(tlo->sb_DaneElementow, &QPushButton::clicked, glowna.get(), [this] { pokazDaneElementow(); });
   QObject::connect(wynik->SpeedButton4, &QPushButton::clicked, glowna.get(), [this] {
     pokazSchemat();
-    wynik->raise();
+    common::Aktywuj(wynik.get());
   });
   QObject::connect(wynik->SpeedButton3, &QPushButton::clicked, glowna.get(),
                    [this] { stanWynikow.ZapiszSchemat(kreator.argument()); });
-  QObject::connect(wynik.get(), &TF_Wynik::ukryte, glowna.get(), [this] { glowna->setEnabled(true); });
+  QObject::connect(wynik.get(), &TF_Wynik::ukryte, glowna.get(), [this] {
+    // The preview belongs to the results; the wizard takes the keyboard back.
+    podglad->hide();
+    glowna->setEnabled(true);
+    common::Aktywuj(glowna.get());
+  });
   QObject::connect(tlo->sb_CloseTlo, &QPushButton::clicked, glowna.get(), &TGlowna::ZamknijBBClick);
   QObject::connect(tlo->sb_Help, &QPushButton::clicked, glowna.get(),
                    [this] { common::OtworzPomoc(dialogi_, folder_); });
+
+  // --- "Treść zadania": the task statement in a window of its own ---
+  tresc = std::make_unique<common::TF_Tresc>();
+  common::UstawWlasciciela(tresc.get(), tlo.get());  // from the background's bar, like the pictures
+  QObject::connect(tlo->sb_Tresc, &QPushButton::clicked, glowna.get(), [this] { pokazTresc(); });
+  // (end of the task statement)
 }
 
 Program::~Program() = default;
@@ -96,11 +115,8 @@ void Program::Button1Click() {
   }()));
   wynik->odswiez();
   wynik->adjustSize();
-  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
-  wynik->move(ekran.x() + (ekran.width() - wynik->width()) / 2, ekran.y() + (ekran.height() - wynik->height()) / 2);
-  wynik->show();
-  wynik->raise();
   glowna->setEnabled(false);
+  common::PokazNaSrodku(wynik.get());
 }
 
 void Program::KatalogBBClick() {
@@ -111,7 +127,7 @@ void Program::KatalogBBClick() {
 
 void Program::pokazSchemat() {
   common::PokazSchemat(dialogi_, *schemat, PlikTowarzyszacy(kreator.argument(), ".URM"), kBrakSchematu,
-                       kZlySchemat);
+                       kZlySchemat, glowna.get());
 }
 
 void Program::pokazDaneElementow() {
@@ -121,10 +137,12 @@ void Program::pokazDaneElementow() {
 
 void Program::pokazPodglad() {
   podglad->hide();
-  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
-  podglad->move(ekran.x() + ekran.width() - podglad->width() - 10, ekran.y() + 10);
-  podglad->show();
-  podglad->raise();
+  common::PokazPodglad(podglad.get(), wynik.get());
+}
+
+void Program::naPrzod() {
+  common::Aktywuj(glowna.get());
+  if (wynik->isVisible()) common::Aktywuj(wynik.get());  // the wizard waits for it
 }
 
 void Program::pokazTabele(QPushButton* przycisk) {
@@ -162,6 +180,22 @@ QWidget* Program::okno(Okno o) {
     case Okno::TF_Podglad: return podglad.get();
   }
   return nullptr;
+}
+
+
+void Program::pokazTresc() {
+  std::string blad;
+  const auto tekst = common::TrescZadania(kreator.argument(), ".SRM", blad);
+  if (!tekst) {
+    dialogi_.error(blad);
+    return;
+  }
+  tresc->ustaw(QString::fromStdString(*tekst));
+  // 10 pixels from the top left corner of the work area, frame included,
+  // 600 x 400 or less where the screen is smaller; in front, with the keyboard.
+  const QRect obszar = common::ObszarEkranu();
+  const common::Ramka ramka = common::RamkaOkien(tresc.get());
+  common::PokazOkno(tresc.get(), QRect(obszar.left() + ramka.lewo + 10, obszar.top() + ramka.gora + 10, 600, 400));
 }
 
 }  // namespace kreator

@@ -12,6 +12,7 @@
 #include "kreator/ui/katalogi.h"
 #include "common/ui/okna_pomocnicze.h"
 #include "common/ui/tf_tlo.h"
+#include "common/ui/tf_tresc.h"
 #include "common/ui/tdane.h"
 #include "kreator/ui/tf_wynik.h"
 #include "kreator/ui/tglowna.h"
@@ -38,6 +39,10 @@ class Program {
   // The exercise's pictures: the scheme at the top right, the element data at the top left.
   void pokazSchemat();
   void pokazDaneElementow();
+  // A click on the background: the wizard, and the results window if open, in front again.
+  void naPrzod();
+  // "Treść zadania": the exercise's task statement in its window at the top left of the screen.
+  void pokazTresc();
   // "Wstaw z katalogu": the catalogue of the grid page shown, at the row of the grid's current cell.
   void KatalogBBClick();
 
@@ -57,6 +62,7 @@ class Program {
   std::unique_ptr<common::TF_Tlo> tlo;
   std::unique_ptr<common::OknoObrazka> daneElementow, schemat;
   std::unique_ptr<TF_Wynik> wynik;
+  std::unique_ptr<common::TF_Tresc> tresc;
 
  private:
   common::DialogService& dialogi_;

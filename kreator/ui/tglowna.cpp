@@ -12,6 +12,18 @@ using common::S;
 
 namespace {
 const char* kPodpowiedzDalej = "Kliknij, lub naciśnij klawisz ENTER, aby kontynuować";
+
+// Gives the grid `siatka` the keyboard and makes a cell of its text grid
+// (column and row as the text grid counts them) the selected current one,
+// scrolled into view; the grid opens the cell's editor, which keeps the
+// keyboard.
+void WskazKomorke(common::SiatkaWidok* siatka, const common::Komorka& komorka) {
+  const QModelIndex i = siatka->model()->index(komorka.wiersz - 1, komorka.kolumna - 1);
+  if (!i.isValid()) return;
+  siatka->setFocus();  // first: focusing the grid later would take the keyboard from the editor
+  siatka->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+  siatka->scrollTo(i);
+}
 }  // namespace
 
 TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodzic)
@@ -74,7 +86,7 @@ TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodz
 
   if (QScreen* ekran = QGuiApplication::primaryScreen())
     kreator_.ustawEkran(ekran->geometry().width(), ekran->geometry().height());
-  pokaz(Skutki{});
+  pokaz(kreator_.FormCreate());
 }
 
 QWidget* TGlowna::panelZSiatka(const char* nazwa, common::SiatkaWidok*& siatka, common::TextGrid& tekst) {
@@ -84,24 +96,26 @@ QWidget* TGlowna::panelZSiatka(const char* nazwa, common::SiatkaWidok*& siatka, 
   return panel;
 }
 
-void TGlowna::rozmiesc() {
+int TGlowna::rozmiesc() {
   const Widok& w = kreator_.widok();
   const int szer = w.szerokosc;
   const bool tabela = w.panel != Panel::Brak;
-  L1->setGeometry(kLewaKrawedz, 8, szer - kLewaKrawedz - 10, tabela ? 24 : 140);
-  DaneE->setGeometry(kLewaKrawedz, 90, 200, 28);
+  const int gora = tabela ? 36 : (w.daneEWidoczne || w.koniecP) ? 90 : kGoraPrzyciskow;
+  const int nizej = rozmiescL1(szer - kLewaKrawedz - 10, tabela ? 24 : 140, gora);
+  DaneE->setGeometry(kLewaKrawedz, 90 + nizej, 200, 28);
   for (QWidget* panel : {LinieP, TrafoP, WElP, WObcP}) {
     // The grid panels are 45 pixels narrower than the window.
-    panel->setGeometry(40, 36, szer - 45, 164);
+    panel->setGeometry(40, 36 + nizej, szer - 45, 164);
     panel->findChild<common::SiatkaWidok*>()->setGeometry(0, 0, szer - 45, 164);
   }
-  KoniecP->move(kLewaKrawedz, 90);
-  const int y = kGoraPrzyciskow;
+  KoniecP->move(kLewaKrawedz, 90 + nizej);
+  const int y = kGoraPrzyciskow + nizej;
   NowyBB->setGeometry(kLewaKrawedz, y, 150, kWysokoscPrzycisku);
   KatalogBB->setGeometry(kLewaKrawedz + 155, y, 125, kWysokoscPrzycisku);
   ZamknijBB->setGeometry(szer - 5 - 90, y, 90, kWysokoscPrzycisku);
   DalejBB->setGeometry(szer - 5 - 90 - 95, y, 90, kWysokoscPrzycisku);
   WsteczBB->setGeometry(szer - 5 - 90 - 190, y, 90, kWysokoscPrzycisku);
+  return nizej;
 }
 
 void TGlowna::pokaz(const Skutki& s) {
@@ -127,8 +141,8 @@ void TGlowna::pokaz(const Skutki& s) {
   DalejBB->setText(Q(w.dalejNapis));
   DalejBB->setEnabled(w.dalejAktywny);
   ustawLampy(w.lampy);
-  ustawRozmiar(w.szerokosc, w.wysokosc);
-  rozmiesc();
+  const int nizej = rozmiesc();
+  ustawRozmiar(w.szerokosc, w.wysokosc + nizej);
   if (zamknijOkno)
     for (Okno o : s.zamknij) zamknijOkno(o);
   if (s.fokus) {
@@ -141,6 +155,15 @@ void TGlowna::pokaz(const Skutki& s) {
       case Fokus::DalejBB: DalejBB->setFocus(); break;
       case Fokus::Button1: Button1->setFocus(); break;
     }
+  }
+  // A refused grid: its first cell that is not a number, ready for the fix.
+  if (s.komorka) {
+    common::SiatkaWidok* siatka = w.panel == Panel::Linie ? LinieSG
+                                  : w.panel == Panel::Trafo ? TrafoSG
+                                  : w.panel == Panel::WEl   ? WElSG
+                                  : w.panel == Panel::WObc  ? WObcSG
+                                                            : nullptr;
+    if (siatka) WskazKomorke(siatka, *s.komorka);
   }
   if (poZmianie) poZmianie(w);
 }
@@ -163,6 +186,7 @@ void TGlowna::WsteczBBClick() {
 
 void TGlowna::NowyBBClick() {
   wykonaj([this] { return kreator_.NowyBBClick(); });
+  if (kreator_.przypadek().Krok == 0) wysrodkuj();  // started over: where it stood at the start
 }
 
 }  // namespace kreator

@@ -40,7 +40,9 @@ class TGlowna : public common::OknoKreatora {
 
  private:
   QWidget* panelZSiatka(const char* nazwa, common::SiatkaWidok*& siatka, common::TextGrid& tekst);
-  void rozmiesc();
+  // Places the controls for the current page; returns how much taller than
+  // the page's height the window is for a prompt on more than one line.
+  int rozmiesc();
   void wykonaj(const std::function<Skutki()>& akcja);
 
   Kreator& kreator_;

@@ -125,7 +125,10 @@ Skutki Kreator::FormCreate() {
   widok_.dalejAktywny = true;
   widok_.lampy.fill(Lampa::Neutralna);
   widok_.lampy[0] = Lampa::Biezaca;
-  return {};
+  // The welcome page asks for Enter: the Next button holds the keyboard.
+  Skutki s;
+  s.fokus = Fokus::DalejBB;
+  return s;
 }
 
 void Kreator::pokazPole(int wartosc, Skutki& s) {
@@ -228,7 +231,14 @@ void Kreator::dalej(const std::string& daneE, Skutki& s) {
   }
   if (auto odmowa = przyjmij(krok, daneE)) {
     dialogi_.error(*odmowa);
-    if (widok_.daneEWidoczne) s.fokus = Fokus::DaneE;  // on a table page the focus stays in its cell
+    if (widok_.daneEWidoczne) {
+      s.fokus = Fokus::DaneE;
+    } else if (auto tabela = TabelaStrony(krok)) {
+      // A table page refuses only a cell that is not a number: the table
+      // takes the keyboard at the first such cell, ready for the fix.
+      s.fokus = tabela->fokus;
+      s.komorka = common::PierwszaKomorkaNieLiczba(p_.siatka(tabela->tabela));
+    }
     return;
   }
   const int strona = krok + 1;
@@ -319,7 +329,10 @@ Skutki Kreator::WsteczBBClick() {
 
 Skutki Kreator::OtworzZadanie(const std::string& argument) {
   argument_ = argument;
-  switch (Rozpoznaj(argument)) {
+  const RodzajZadania rodzaj = Rozpoznaj(argument);
+  // The task statement beside the exercise is offered whatever its data hold.
+  if (rodzaj != RodzajZadania::Zaden) widok_.sbTresc = PlikTowarzyszacy(argument, ".SRZ").has_value();
+  switch (rodzaj) {
     case RodzajZadania::Dane: {
       std::string bajty, blad;
       if (!common::CzytajPlik(argument, bajty, blad)) {
@@ -353,7 +366,9 @@ Skutki Kreator::WczytajPlikZrz(std::string_view bajty) {
   // pages move the lamps themselves.
   while (p_.Krok < 10) {
     const int przed = p_.Krok;
-    s.fokus = DalejBBClick(widok_.daneE).fokus;
+    const Skutki krok = DalejBBClick(widok_.daneE);
+    s.fokus = krok.fokus;
+    s.komorka = krok.komorka;
     if (p_.Krok == przed) return s;  // refused: its message was shown once
   }
   widok_.wsteczBB = widok_.nowyBB = true;
@@ -370,7 +385,7 @@ Skutki Kreator::NowyBBClick() {
   widok_.sbDaneElementow = widok_.sbSchemat;
   for (Tabela t : {Tabela::Linie, Tabela::Trafo, Tabela::Systemy, Tabela::Generatory}) p_.siatka(t).clearData();
   s.tabele = true;
-  FormCreate();
+  s.fokus = FormCreate().fokus;
   return s;
 }
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <sstream>
 
+#include "common/core/bledy_systemu.h"
 #include "common/core/dialogi.h"
 #include "common/core/liczby.h"
 #include "common/core/pliki.h"
@@ -183,7 +183,7 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, std::ostream& wyjs
     for (const auto& l : LiniePradowZwarciowych(*pr.PrZwUdar, pr.PrWylSym, *pr.PrZwCieplny)) wiersze.push_back(l);
   if (!o.output.empty()) {
     if (const int kod = common::ZapiszTekstCp1250(o.output, wiersze)) {
-      bledy << "Nie udało się zapisać pliku \"" << o.output << "\": " << std::strerror(kod) << '\n';
+      bledy << "Nie udało się zapisać pliku \"" << o.output << "\": " << common::OpisBleduPliku(kod) << '\n';
       return 1;
     }
   }

@@ -261,10 +261,34 @@ TEST_F(KreatorZwarcTest, TablePagesBuildTheirTableAndRefuseAnyInvalidCell) {
     Skutki s = k.DalejBBClick("");
     EXPECT_EQ(p.Krok, c.strona) << c.strona;
     EXPECT_EQ(d.ostatni(), kNiepelna);
-    EXPECT_FALSE(s.fokus.has_value());  // the focus stays in its cell
+    EXPECT_EQ(s.fokus, kFokus[c.strona]);  // the table takes the keyboard at the refused cell
+    EXPECT_EQ(s.komorka, (common::Komorka{c.kolumna, ostatni})) << c.strona;
     g.setCell(c.kolumna, ostatni, "1");
     k.DalejBBClick("");
     EXPECT_EQ(p.Krok, c.strona + 1) << c.strona;
+  }
+}
+
+// With several cells refused, the one pointed at is the first in reading
+// order: row by row, left to right, as the check goes.
+TEST_F(KreatorZwarcTest, TableRefusalPointsAtTheFirstBadCellRowByRow) {
+  struct Zla { int kolumna, wiersz; const char* tekst; };
+  struct Wpis { int strona; Tabela tabela; std::vector<Zla> zle; common::Komorka pierwsza; };
+  const Wpis przypadki[] = {
+      {9, Tabela::Linie, {{6, 2, ""}, {7, 1, ""}, {2, 1, "1.5"}}, {2, 1}},
+      {9, Tabela::Linie, {{1, 2, "x"}, {7, 1, ""}}, {7, 1}},  // a later column of an earlier row
+      {3, Tabela::Systemy, {{2, 1, ""}, {1, 1, ""}}, {1, 1}},
+      {7, Tabela::Trafo, {{6, 1, ""}, {3, 1, "abc"}}, {3, 1}},
+  };
+  for (const auto& c : przypadki) {
+    odNowa();
+    idzDo(c.strona);
+    wypelnijTabele();
+    for (const Zla& z : c.zle) p.siatka(c.tabela).setCell(z.kolumna, z.wiersz, z.tekst);
+    const Skutki s = k.DalejBBClick("");
+    EXPECT_EQ(p.Krok, c.strona);
+    EXPECT_EQ(s.komorka, c.pierwsza) << c.strona << ": " << s.komorka.value_or(common::Komorka{}).kolumna << ","
+                                     << s.komorka.value_or(common::Komorka{}).wiersz;
   }
 }
 

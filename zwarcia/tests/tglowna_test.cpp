@@ -9,6 +9,7 @@
 
 #include "common/core/dialogi.h"
 #include "common/core/liczby.h"
+#include "common/tests/widoczne.h"
 #include "common/ui/tekst.h"
 #include <cmath>
 #include "zwarcia/ui/program.h"
@@ -22,12 +23,23 @@ class TGlownaZwarcTest : public QObject {
   std::unique_ptr<common::RecordingDialogService> d;
   std::unique_ptr<Program> program;
   TGlowna* g = nullptr;
+  QStringList uciete;  // what some page did not show whole
 
   void uruchom(const std::string& argument = "") {
     program.reset();
     program = std::make_unique<Program>(*d, QDir::tempPath().toStdString() + "/brak-pomocy");
     program->argument = argument;
     g = program->glowna.get();
+    // Every page the window turns to shows its prompt and grid headers whole.
+    g->poZmianie = [this, dalej = g->poZmianie](const Widok& w) {
+      if (dalej) dalej(w);
+      if (QString z = common::test::ZachetaUcieta(g->L1, {g->DaneE, g->SystemyP, g->GeneratoryP, g->TransformatoryP,
+                                                          g->LinieP, g->KoniecP, g->DalejBB});
+          !z.isEmpty())
+        uciete << z;
+      for (common::SiatkaWidok* s : {g->SystemySG, g->GeneratorySG, g->TrafoSG, g->LinieSG})
+        if (s->isVisible()) uciete << common::test::NaglowkiUciete(s);
+    };
     program->pokaz();
     QVERIFY(QTest::qWaitForWindowExposed(g));
     g->activateWindow();
@@ -49,11 +61,13 @@ class TGlownaZwarcTest : public QObject {
  private slots:
   void init() {
     d = std::make_unique<common::RecordingDialogService>();
+    uciete.clear();
     uruchom();
   }
   void cleanup() {
     program.reset();
     d.reset();
+    QVERIFY2(uciete.isEmpty(), qPrintable(uciete.join('\n')));
   }
 
   void walksAllPagesWithTypingAndEnter() {
@@ -75,6 +89,7 @@ class TGlownaZwarcTest : public QObject {
     QCOMPARE(d->ostatni(), std::string("Wprowadzone dane są nieprawidłowe lub niekompletne (sprawdź, czy wszystkie "
                                        "pola zostały wypełnione) !!!"));
     QCOMPARE(p.Krok, 3);
+    QCOMPARE(g->SystemySG->currentIndex(), g->SystemySG->model()->index(0, 1));  // the empty cell
     tabela(g->SystemySG, p.SystemySG, {{"1", "2500"}});
     QCOMPARE(p.Krok, 4);
     wpisz("1");

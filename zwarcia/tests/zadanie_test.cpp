@@ -121,6 +121,29 @@ TEST_F(ZadanieZwarc, ReplayStopsOnTheFirstRefusedPage) {
   }
 }
 
+// "Treść zadania" is offered when the task statement lies beside the
+// exercise, and stays through Start over.
+TEST_F(ZadanieZwarc, TaskStatementButtonFollowsTheTaskFile) {
+  struct Wpis { const char* argument; const char* tresc; bool sbTresc; };
+  const Wpis przypadki[] = {
+      {"a.zrz", nullptr, false},
+      {"b.ZRZ", "b.SRZ", true},
+      {"c.zrz", "C.SRZ", true},  // the name in capitals, as the exercises are written
+      {"d.srz", nullptr, true},  // the task itself
+  };
+  for (const auto& c : przypadki) {
+    if (c.tresc) plik(c.tresc, "Zadanie.");
+    common::RecordingDialogService dialogi;
+    Przypadek przypadek;
+    Kreator kreator(przypadek, dialogi);
+    kreator.OtworzZadanie(plik(c.argument, Przyklad()));
+    EXPECT_EQ(kreator.widok().sbTresc, c.sbTresc) << c.argument;
+    dialogi.odpowiedzi = {true};
+    kreator.NowyBBClick();
+    EXPECT_EQ(kreator.widok().sbTresc, c.sbTresc) << c.argument;
+  }
+}
+
 TEST_F(ZadanieZwarc, OpeningFromTheCommandLine) {
   // A task without data: the pictures become available, the wizard stays empty.
   const std::string srz = plik("zad.srz", "Oblicz prąd zwarcia w węźle 2.");

@@ -3,7 +3,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "common/core/pliki.h"
 #include "common/core/powloka.h"
+#include "common/ui/okna.h"
 #include "zwarcia/core/tabele.h"
 #include "zwarcia/core/zadanie.h"
 
@@ -40,26 +42,33 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
   wykresRdoX = std::make_unique<TF_WykresRdoX>();
   wykresN = std::make_unique<TF_WykresN>();
   PolaczWykresy(*wykresRdoX, *wykresN);  // never both open
+  // Who stays above whom on the desktop (the background stays below all):
+  // the windows the wizard opens above the wizard, the preview and the charts
+  // above the results window.
+  common::PrzekazujAktywacje(glowna.get(), wynik.get());  // the wizard waits for the results window
+  for (QWidget* w : std::initializer_list<QWidget*>{dane.get(), wynik.get()}) common::UstawWlasciciela(w, glowna.get());
+  // The pictures come from the background's bar: beside the wizard, not
+  // above it, so a click on either brings it to the front.
+  for (QWidget* w : std::initializer_list<QWidget*>{daneElementow.get(), schemat.get()})
+    common::UstawWlasciciela(w, tlo.get());
+  for (QWidget* w : std::initializer_list<QWidget*>{podglad.get(), wykresRdoX.get(), wykresN.get()})
+    common::UstawWlasciciela(w, wynik.get());
 
   glowna->zamknijOkno = [this](zwarcia::Okno o) {
     if (QWidget* w = okno(o)) w->hide();
   };
   glowna->poZmianie = [this](const Widok& w) {
-    tlo->ustawPrzyciski(w.sbSchemat, w.sbDaneElementow, w.sbZapisz);
+    tlo->ustawPrzyciski(w.sbSchemat, w.sbDaneElementow, w.sbZapisz, w.sbTresc);
     wynik->SpeedButton3->setVisible(w.zapiszSchemat);
   };
   glowna->poPierwszymPokazaniu = [this] {
     QScreen* ekran = glowna->screen() ? glowna->screen() : QGuiApplication::primaryScreen();
     tlo->rozciagnij(ekran->geometry());
     tlo->show();
-    glowna->raise();
-    glowna->activateWindow();
+    common::Aktywuj(glowna.get());
     otworzZadanie();
   };
-  QObject::connect(tlo.get(), &common::TF_Tlo::klikniete, glowna.get(), [this] {
-    glowna->raise();
-    glowna->activateWindow();
-  });
+  QObject::connect(tlo.get(), &common::TF_Tlo::klikniete, glowna.get(), [this] { naPrzod(); });
   QObject::connect(tlo->sb_CloseTlo, &QPushButton::clicked, glowna.get(), &TGlowna::ZamknijBBClick);
   QObject::connect(tlo->sb_Help, &QPushButton::clicked, glowna.get(),
                    [this] { common::OtworzPomoc(dialogi_, folder_); });
@@ -79,7 +88,7 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
                    [this] { stanWyniku.ZapiszSchemat(argument); });
   QObject::connect(wynik->SpeedButton4, &QPushButton::clicked, glowna.get(), [this] {
     pokazSchemat();
-    wynik->raise();
+    common::Aktywuj(wynik.get());
   });
   // A value picked on a chart acts exactly like a typed one.
   QObject::connect(wykresRdoX.get(), &OknoWykresu::odczytano, wynik.get(), &TF_wynik::wpiszWspUdaru);
@@ -96,9 +105,20 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
       wykresN->pokaz();
     });
   });
-  QObject::connect(wynik.get(), &TF_wynik::ukryte, glowna.get(), [this] { glowna->setEnabled(true); });
+  QObject::connect(wynik.get(), &TF_wynik::ukryte, glowna.get(), [this] {
+    // The preview and the charts belong to the results; the wizard takes the keyboard back.
+    for (QWidget* w : std::initializer_list<QWidget*>{podglad.get(), wykresRdoX.get(), wykresN.get()}) w->hide();
+    glowna->setEnabled(true);
+    common::Aktywuj(glowna.get());
+  });
   QObject::connect(schemat.get(), &common::OknoObrazka::podwojneKlikniecie, glowna.get(),
                    [this] { dialogi_.message(common::Ikona::Informacja, kTytulObrazka, kTylkoObrazek); });
+
+  // --- "Treść zadania": the task statement in a window of its own ---
+  tresc = std::make_unique<common::TF_Tresc>();
+  common::UstawWlasciciela(tresc.get(), tlo.get());  // from the background's bar, like the pictures
+  QObject::connect(tlo->sb_Tresc, &QPushButton::clicked, glowna.get(), [this] { pokazTresc(); });
+  // (end of the task statement)
 }
 
 Program::~Program() = default;
@@ -119,11 +139,9 @@ void Program::Button1Click() {
   }()));
   wynik->odswiez();
   wynik->adjustSize();
-  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
-  wynik->move(ekran.x() + (ekran.width() - wynik->width()) / 2, ekran.y() + (ekran.height() - wynik->height()) / 2);
-  wynik->show();
-  wynik->raise();
   glowna->setEnabled(false);
+  wynik->WspUdaruE->setFocus();  // the first thing to type is κ
+  common::PokazNaSrodku(wynik.get());
 }
 
 void Program::pokazPodglad() {
@@ -132,10 +150,12 @@ void Program::pokazPodglad() {
   for (const auto& l : stanWyniku.RaportZPradami()) tekst += l + "\n";
   podglad->MemoGlowne->setPlainText(QString::fromStdString(tekst));
   podglad->hide();
-  const QRect ekran = QGuiApplication::primaryScreen()->geometry();
-  podglad->move(ekran.x() + ekran.width() - podglad->width() - 10, ekran.y() + 10);
-  podglad->show();
-  podglad->raise();
+  common::PokazPodglad(podglad.get(), wynik.get());
+}
+
+void Program::naPrzod() {
+  common::Aktywuj(glowna.get());
+  if (wynik->isVisible()) common::Aktywuj(wynik.get());  // the wizard waits for it
 }
 
 void Program::pokazTabele(QPushButton* przycisk) {
@@ -165,7 +185,8 @@ void Program::pokazTabele(QPushButton* przycisk) {
 }
 
 void Program::pokazSchemat() {
-  common::PokazSchemat(dialogi_, *schemat, PlikTowarzyszacy(argument, ".URZ"), kBrakSchematu, kZlySchemat);
+  common::PokazSchemat(dialogi_, *schemat, PlikTowarzyszacy(argument, ".URZ"), kBrakSchematu, kZlySchemat,
+                       glowna.get());
 }
 
 void Program::pokazDaneElementow() {
@@ -184,6 +205,22 @@ QWidget* Program::okno(zwarcia::Okno o) {
     case zwarcia::Okno::TF_WykresN: return wykresN.get();
   }
   return nullptr;
+}
+
+
+void Program::pokazTresc() {
+  std::string blad;
+  const auto tekst = common::TrescZadania(kreator.argument(), ".SRZ", blad);
+  if (!tekst) {
+    dialogi_.error(blad);
+    return;
+  }
+  tresc->ustaw(QString::fromStdString(*tekst));
+  // 10 pixels from the top left corner of the work area, frame included,
+  // 600 x 400 or less where the screen is smaller; in front, with the keyboard.
+  const QRect obszar = common::ObszarEkranu();
+  const common::Ramka ramka = common::RamkaOkien(tresc.get());
+  common::PokazOkno(tresc.get(), QRect(obszar.left() + ramka.lewo + 10, obszar.top() + ramka.gora + 10, 600, 400));
 }
 
 }  // namespace zwarcia

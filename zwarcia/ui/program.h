@@ -10,6 +10,7 @@
 #include "common/ui/okna_pomocnicze.h"
 #include "common/ui/tdane.h"
 #include "common/ui/tf_tlo.h"
+#include "common/ui/tf_tresc.h"
 #include "zwarcia/core/kreator.h"
 #include "zwarcia/core/okno_wyniku.h"
 #include "zwarcia/ui/tf_wynik.h"
@@ -34,8 +35,12 @@ class Program {
   void Button1Click();
   // The report with the three current lines at the top right of the screen.
   void pokazPodglad();
+  // A click on the background: the wizard, and the results window if open, in front again.
+  void naPrzod();
   // One of the final panel's eight tables in the inspector.
   void pokazTabele(QPushButton* przycisk);
+  // "Treść zadania": the exercise's task statement in its window at the top left of the screen.
+  void pokazTresc();
 
   // The exercise named on the command line, opened when the main window is first shown.
   std::string argument;
@@ -52,6 +57,7 @@ class Program {
   std::unique_ptr<TF_wynik> wynik;
   std::unique_ptr<TF_WykresRdoX> wykresRdoX;
   std::unique_ptr<TF_WykresN> wykresN;
+  std::unique_ptr<common::TF_Tresc> tresc;
 
  private:
   void otworzZadanie();

@@ -24,9 +24,10 @@ QLineEdit* Pole(QWidget* rodzic, const char* nazwa, bool edytowalne) {
   return p;
 }
 
-// The symbol of a quantity, drawn as rich text: I″k, κ, ip, Ib, m, Ith.
-QLabel* Symbol(QWidget* rodzic, const QString& html) {
-  auto* l = new QLabel(html + " =", rodzic);
+// The symbol of a quantity, drawn as rich text: I″k, κ, ip, Ib, m, Ith;
+// before a box it reads "symbol =".
+QLabel* Symbol(QWidget* rodzic, const QString& html, bool rowna = true) {
+  auto* l = new QLabel(rowna ? html + " =" : html, rodzic);
   QFont f = l->font();
   f.setItalic(true);
   f.setPointSizeF(f.pointSizeF() * 1.15);
@@ -76,29 +77,34 @@ TF_wynik::TF_wynik(OknoWyniku& stan, QWidget* rodzic)
   SpeedButton3->hide();
   SpeedButton4->hide();
 
+  // Columns: the factor's symbol before its caption, the caption, "symbol ="
+  // before the box, the box, its unit, the chart button.
   auto* u = new QGridLayout(this);
   int w = 0;
-  u->addWidget(Label1, w++, 0, 1, 5);
-  auto wiersz = [&](const char* opis, QLabel* symbol, QLineEdit* pole, bool kA, QWidget* koniec = nullptr) {
-    if (symbol) u->addWidget(symbol, w, 0);
+  u->addWidget(Label1, w++, 0, 1, 6);
+  auto wiersz = [&](const char* opis, QLabel* przedOpisem, QLabel* przedPolem, QLineEdit* pole, bool kA,
+                    QWidget* koniec = nullptr) {
+    if (przedOpisem) u->addWidget(przedOpisem, w, 0);
     u->addWidget(new QLabel(QString::fromUtf8(opis), this), w, 1);
-    u->addWidget(pole, w, 2);
-    if (kA) u->addWidget(new QLabel("kA", this), w, 3);
-    if (koniec) u->addWidget(koniec, w, 4);
+    if (przedPolem) u->addWidget(przedPolem, w, 2);
+    u->addWidget(pole, w, 3);
+    if (kA) u->addWidget(new QLabel("kA", this), w, 4);
+    if (koniec) u->addWidget(koniec, w, 5);
     ++w;
   };
-  wiersz("Prąd zwarciowy początkowy:", Symbol(this, "I″<sub>k</sub>"), PrPoczE, true);
-  wiersz("- współczynnik udaru odczytany z wykresu", Symbol(this, "κ"), WspUdaruE, false, SpeedButton6);
-  wiersz("Prąd zwarciowy udarowy:", Symbol(this, "i<sub>p</sub>"), PrZwUdarE, true);
-  wiersz("Prąd wyłączeniowy symetryczny:", Symbol(this, "I<sub>b</sub>"), PrWylSymE, true);
+  wiersz("Prąd zwarciowy początkowy:", nullptr, Symbol(this, "I″<sub>k</sub>"), PrPoczE, true);
+  wiersz("- współczynnik udaru odczytany z wykresu", Symbol(this, "κ", false), nullptr, WspUdaruE, false,
+         SpeedButton6);
+  wiersz("Prąd zwarciowy udarowy:", nullptr, Symbol(this, "i<sub>p</sub>"), PrZwUdarE, true);
+  wiersz("Prąd wyłączeniowy symetryczny:", nullptr, Symbol(this, "I<sub>b</sub>"), PrWylSymE, true);
   wiersz("- współczynnik uwzględniający wpływ cieplny składowej \n  nieokresowej prądu zwarciowego odczytany z wykresu",
-         Symbol(this, "m"), WspME, false, SpeedButton7);
-  wiersz("Prąd zwarciowy cieplny:", Symbol(this, "I<sub>th</sub>"), PrZwCieplnyE, true);
+         Symbol(this, "m", false), Symbol(this, "m"), WspME, false, SpeedButton7);
+  wiersz("Prąd zwarciowy cieplny:", nullptr, Symbol(this, "I<sub>th</sub>"), PrZwCieplnyE, true);
   auto* dol = new QHBoxLayout;
   for (QPushButton* b : {SpeedButton3, SpeedButton4, SpeedButton2, SpeedButton5}) dol->addWidget(b);
   dol->addStretch();
   dol->addWidget(SpeedButton1);
-  u->addLayout(dol, w, 0, 1, 5);
+  u->addLayout(dol, w, 0, 1, 6);
 
   connect(WspUdaruE, &QLineEdit::textEdited, this, [this](const QString& t) { wpiszWspUdaru(t); });
   connect(WspME, &QLineEdit::textEdited, this, [this](const QString& t) { wpiszWspM(t); });

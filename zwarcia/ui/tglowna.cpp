@@ -7,6 +7,20 @@ namespace zwarcia {
 using common::Q;
 using common::S;
 
+namespace {
+// Gives the grid `siatka` the keyboard and makes a cell of its text grid
+// (column and row as the text grid counts them) the selected current one,
+// scrolled into view; the grid opens the cell's editor, which keeps the
+// keyboard.
+void WskazKomorke(common::SiatkaWidok* siatka, const common::Komorka& komorka) {
+  const QModelIndex i = siatka->model()->index(komorka.wiersz - 1, komorka.kolumna - 1);
+  if (!i.isValid()) return;
+  siatka->setFocus();  // first: focusing the grid later would take the keyboard from the editor
+  siatka->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+  siatka->scrollTo(i);
+}
+}  // namespace
+
 TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodzic)
     : OknoKreatora(kTytulProgramu, dialogi, rodzic), kreator_(kreator) {
   auto& p = kreator_.przypadek();
@@ -38,6 +52,9 @@ TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodz
       *opis.b = b;
     }
   KoniecP->resize(3 * 180, 3 * 30);
+  // The two admittance matrices share a caption; the tooltip tells them apart.
+  SpeedButton4->setToolTip(QString::fromUtf8("Macierz admitancji gałęziowych Yg"));
+  SpeedButton11->setToolTip(QString::fromUtf8("Macierz admitancji węzłowych Yw"));
 
   NowyBB = przycisk("NowyBB", "&Rozpocznij od nowa", "Kliknij, aby rozpocząć wprowadzanie danych od nowa");
   WsteczBB = przycisk("WsteczBB", "&Wstecz", "Kliknij, aby powrócić do wcześniej wprowadzanych danych",
@@ -57,7 +74,7 @@ TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodz
     connect(g, &common::SiatkaWidok::enter, this, &TGlowna::enter);
     connect(g, &common::SiatkaWidok::escape, this, &TGlowna::ZamknijBBClick);
   }
-  pokaz(Skutki{});
+  pokaz(kreator_.FormCreate());
 }
 
 QWidget* TGlowna::panelZSiatka(const char* nazwa, const char* nazwaSiatki, common::SiatkaWidok*& siatka,
@@ -69,22 +86,24 @@ QWidget* TGlowna::panelZSiatka(const char* nazwa, const char* nazwaSiatki, commo
   return panel;  // Tab moves from cell to cell in every table
 }
 
-void TGlowna::rozmiesc() {
+int TGlowna::rozmiesc() {
   const Widok& w = kreator_.widok();
   const int szer = w.szerokosc;
   const bool tabela = w.panel != Panel::Brak;
-  L1->setGeometry(kLewaKrawedz, 8, szer - kLewaKrawedz - 10, tabela ? 24 : 140);
-  DaneE->setGeometry(kLewaKrawedz, 90, 200, 28);
+  const int gora = tabela ? 36 : w.daneEWidoczne ? 90 : w.koniecP ? 60 : kGoraPrzyciskow;
+  const int nizej = rozmiescL1(szer - kLewaKrawedz - 10, tabela ? 24 : 140, gora);
+  DaneE->setGeometry(kLewaKrawedz, 90 + nizej, 200, 28);
   for (QWidget* panel : {SystemyP, GeneratoryP, TransformatoryP, LinieP}) {
-    panel->setGeometry(40, 36, szer - 45, 164);
+    panel->setGeometry(40, 36 + nizej, szer - 45, 164);
     panel->findChild<common::SiatkaWidok*>()->setGeometry(0, 0, szer - 45, 164);
   }
-  KoniecP->move(kLewaKrawedz, 60);
-  const int y = kGoraPrzyciskow;
+  KoniecP->move(kLewaKrawedz, 60 + nizej);
+  const int y = kGoraPrzyciskow + nizej;
   NowyBB->setGeometry(kLewaKrawedz, y, 150, kWysokoscPrzycisku);
   ZamknijBB->setGeometry(szer - 5 - 90, y, 90, kWysokoscPrzycisku);
   DalejBB->setGeometry(szer - 5 - 90 - 95, y, 90, kWysokoscPrzycisku);
   WsteczBB->setGeometry(szer - 5 - 90 - 190, y, 90, kWysokoscPrzycisku);
+  return nizej;
 }
 
 void TGlowna::pokaz(const Skutki& s) {
@@ -104,8 +123,8 @@ void TGlowna::pokaz(const Skutki& s) {
   DalejBB->setText(Q(w.dalejNapis));
   DalejBB->setEnabled(w.dalejAktywny);
   ustawLampy(w.lampy);
-  ustawRozmiar(w.szerokosc, w.wysokosc);
-  rozmiesc();
+  const int nizej = rozmiesc();
+  ustawRozmiar(w.szerokosc, w.wysokosc + nizej);
   if (zamknijOkno)
     for (Okno o : s.zamknij) zamknijOkno(o);
   if (s.fokus) {
@@ -118,6 +137,15 @@ void TGlowna::pokaz(const Skutki& s) {
       case Fokus::DalejBB: DalejBB->setFocus(); break;
       case Fokus::Button1: Button1->setFocus(); break;
     }
+  }
+  // A refused table: its first cell that is not a number, ready for the fix.
+  if (s.komorka) {
+    common::SiatkaWidok* siatka = w.panel == Panel::SystemyP          ? SystemySG
+                                  : w.panel == Panel::GeneratoryP     ? GeneratorySG
+                                  : w.panel == Panel::TransformatoryP ? TrafoSG
+                                  : w.panel == Panel::LinieP          ? LinieSG
+                                                                      : nullptr;
+    if (siatka) WskazKomorke(siatka, *s.komorka);
   }
   if (poZmianie) poZmianie(w);
 }
@@ -149,6 +177,7 @@ void TGlowna::WsteczBBClick() {
 
 void TGlowna::NowyBBClick() {
   wykonaj([this] { return kreator_.NowyBBClick(); });
+  if (kreator_.przypadek().Krok == 0) wysrodkuj();  // started over: where it stood at the start
 }
 
 }  // namespace zwarcia

@@ -11,6 +11,7 @@
 #include <QPainterPath>
 
 #include "common/core/liczby.h"
+#include "common/ui/okna.h"
 #include "common/ui/tekst.h"
 
 namespace zwarcia {
@@ -37,6 +38,14 @@ QFont Symbol(int piksele) {
   f.setStyleHint(QFont::Serif);
   f.setItalic(true);
   f.setPixelSize(piksele);
+  return f;
+}
+
+// The peak factor's symbol: a serif italic whose kappa has the Greek
+// form, not that of a small capital K, where the desktop has one.
+QFont SymbolKappa(int piksele) {
+  QFont f = Symbol(piksele);
+  f.setFamilies({"C059", "Nimbus Roman", "TeX Gyre Schola", "TeX Gyre Termes", "Liberation Serif", "DejaVu Serif"});
   return f;
 }
 
@@ -145,14 +154,17 @@ QImage OpisyPionoweRdoX() {
   QPainter p(&obraz);
   p.setPen(kOpis);
   p.setFont(Czcionka(11));
+  // Each value beside its grid line; the bottom one, on the picture's last
+  // rows, stands just above it so as to show whole.
+  const double polowa = QFontMetricsF(p.font()).height() / 2;
   for (double k : kSiatkaKappa)
-    Napis(p, u.obrazX - 4, u.obrazY + WierszKappa(k) + 0.5, common::Q(common::WedlugWzorca("0.0", k)),
-          Qt::AlignRight);
-  const double y18 = u.obrazY + WierszKappa(1.8);
+    Napis(p, u.obrazX - 4, std::min(u.obrazY + WierszKappa(k) + 0.5, obraz.height() - polowa),
+          common::Q(common::WedlugWzorca("0.0", k)), Qt::AlignRight);
   Strzalka(p, QPointF(7, u.obrazY + WierszKappa(1.4)), QPointF(7, u.obrazY + 2));
+  // The symbol right of the arrow, between the values 2,0 and 1,8.
   p.setPen(kOpis);
-  p.setFont(Symbol(17));
-  Napis(p, 18, (u.obrazY + y18) / 2 + 8, QString::fromUtf8("κ"));
+  p.setFont(SymbolKappa(24));
+  Napis(p, 24, u.obrazY + (WierszKappa(2.0) + WierszKappa(1.8)) / 2 - 2, QString::fromUtf8("κ"));
   return obraz;
 }
 
@@ -309,10 +321,10 @@ void OknoWykresu::ustawInstrukcje(const QString& l1, const QString& l2) {
 }
 
 void OknoWykresu::pokaz() {
-  move(10, 10);
-  show();
-  raise();
-  activateWindow();
+  // The frame at 10, 10 from the top left of the work area.
+  const QRect obszar = common::ObszarEkranu();
+  const common::Ramka ramka = common::RamkaOkien(this);
+  common::PokazOkno(this, QRect(obszar.left() + ramka.lewo + 10, obszar.top() + ramka.gora + 10, width(), height()));
 }
 
 std::optional<std::pair<Linia, Linia>> OknoWykresu::krzyz() const { return krzyz_->linie(); }

@@ -1,0 +1,53 @@
+#include "common/ui/tf_tresc.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+namespace common {
+
+// A tool window kept on top like the wizard and the exercise's pictures, so
+// that it opens in front of them.
+TF_Tresc::TF_Tresc(QWidget* rodzic) : QWidget(rodzic, Qt::Tool | Qt::WindowStaysOnTopHint) {
+  setObjectName("TF_Tresc");
+  setWindowTitle(QString::fromUtf8("Treść zadania"));
+  MemoTresc = new QPlainTextEdit(this);
+  MemoTresc->setObjectName("MemoTresc");
+  MemoTresc->setReadOnly(true);
+  MemoTresc->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  MemoTresc->setWordWrapMode(QTextOption::WordWrap);
+  OkBB = new QPushButton("OK", this);
+  OkBB->setObjectName("OkBB");
+  OkBB->setDefault(true);
+  connect(OkBB, &QPushButton::clicked, this, &QWidget::close);
+  MemoTresc->installEventFilter(this);
+  OkBB->installEventFilter(this);
+
+  auto* przyciski = new QHBoxLayout;
+  przyciski->addStretch();
+  przyciski->addWidget(OkBB);
+  auto* uklad = new QVBoxLayout(this);
+  uklad->addWidget(MemoTresc);
+  uklad->addLayout(przyciski);
+  resize(600, 400);
+}
+
+bool TF_Tresc::eventFilter(QObject*, QEvent* e) {
+  if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+    close();
+    return true;
+  }
+  return false;
+}
+
+void TF_Tresc::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) close();
+  else QWidget::keyPressEvent(e);
+}
+
+void TF_Tresc::ustaw(const QString& tekst) {
+  MemoTresc->setPlainText(tekst);
+  MemoTresc->moveCursor(QTextCursor::Start);
+}
+
+}  // namespace common
