@@ -122,7 +122,7 @@ class Pulpit:
         self._x(["xdotool", "type", "--delay", "40", tekst])
 
     def klik(self, x, y):
-        self._x(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"])
+        self._x(["xdotool", "mousemove", str(x), str(y), "sleep", "0.1", "click", "1"])
         time.sleep(0.2)
 
     def klik_w_oknie(self, tytul, x, y):
@@ -175,8 +175,11 @@ def Wykonaj(tytul_testu, program, rozmiary, scenariusz):
         pulpit = Pulpit(szer, wys, zrzuty)
         try:
             for opis, akcja, na_wierzchu, aktywne in scenariusz(pulpit, program):
+                poczatek = time.time()
                 akcja()
                 pulpit.sprawdz(f"{szer}x{wys}: {opis}", na_wierzchu, aktywne)
+                if os.environ.get("PULPIT_CZASY"):
+                    print(f"  {time.time() - poczatek:5.1f} s  {opis}")
             print(f"{tytul_testu} {szer}x{wys}: dobrze")
         except Blad as b:
             print(f"{tytul_testu}: {b} (zrzut ekranu w {zrzuty})", file=sys.stderr)

@@ -53,6 +53,7 @@ TF_Wynik::TF_Wynik(OknoWynikow& stan, QWidget* rodzic)
   SpeedButton4->hide();
 
   auto* uklad = new QGridLayout(this);
+  uklad->setSizeConstraint(QLayout::SetFixedSize);  // a small window of fixed size, as its contents need
   uklad->addWidget(Label1, 0, 0, 1, 3);
   uklad->addWidget(Label2, 1, 0, 1, 3);
   uklad->addWidget(Label3, 2, 0, 1, 3);

@@ -80,6 +80,7 @@ TF_wynik::TF_wynik(OknoWyniku& stan, QWidget* rodzic)
   // Columns: the factor's symbol before its caption, the caption, "symbol ="
   // before the box, the box, its unit, the chart button.
   auto* u = new QGridLayout(this);
+  u->setSizeConstraint(QLayout::SetFixedSize);  // a small window of fixed size, as its contents need
   int w = 0;
   u->addWidget(Label1, w++, 0, 1, 6);
   auto wiersz = [&](const char* opis, QLabel* przedOpisem, QLabel* przedPolem, QLineEdit* pole, bool kA,
