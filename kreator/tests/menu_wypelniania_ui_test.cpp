@@ -154,6 +154,13 @@ class MenuWypelnianiaTest : public QObject {
     QCOMPARE(program->przypadek.Krok, 4);  // Enter in the combo is not Next
     for (int w = 1; w <= 3; ++w) QCOMPARE(linie.cell(7, w), std::string("42,5"));
 
+    // What is typed is written, even where a suggestion starts the same (0,439).
+    nacisnijNaglowek(5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QTest::keyClicks(QApplication::focusWidget(), "0,4");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    for (int w = 1; w <= 3; ++w) QCOMPARE(linie.cell(5, w), std::string("0,4"));
+
     nacisnijNaglowek(8);
     QTest::keyClicks(QApplication::focusWidget(), "3");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);

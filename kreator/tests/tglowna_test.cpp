@@ -322,8 +322,11 @@ class TGlownaTest : public QObject {
     program->schemat->show();
     g->DalejBBClick();
     wpisz("3");
+    const QPoint naSrodku = g->pos();
+    g->move(naSrodku + QPoint(100, 50));  // moved by the student
     d->odpowiedzi = {true};
     g->NowyBBClick();
+    QCOMPARE(g->pos(), naSrodku);  // where it stood at the start
     QVERIFY(!program->podglad->isVisible());
     QVERIFY(!program->schemat->isVisible());
     QCOMPARE(program->podglad->windowTitle(), QString::fromUtf8("Podgląd pliku wynikowego"));
