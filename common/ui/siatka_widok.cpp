@@ -251,6 +251,14 @@ int SiatkaWidok::wysokoscNaglowka() const { return horizontalHeader()->height();
 
 QWidget* SiatkaWidok::edytor() const { return indexWidget(currentIndex()) ? indexWidget(currentIndex()) : focusWidget(); }
 
+void SiatkaWidok::wskazKomorke(int kolumna, int wiersz) {
+  const QModelIndex i = model()->index(wiersz - 1, kolumna - 1);
+  if (!i.isValid()) return;
+  setFocus();  // first: focusing the grid later would take the keyboard from the editor
+  selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+  scrollTo(i);
+}
+
 void SiatkaWidok::otworzEdytor() {
   if (currentIndex().isValid() && state() != EditingState) edit(currentIndex());
 }

@@ -73,6 +73,10 @@ class SiatkaWidok : public QTableView {
   int wysokoscNaglowka() const;
   // The editor of the current cell, if open.
   QWidget* edytor() const;
+  // Gives the grid the keyboard and makes the cell in column `kolumna`, row
+  // `wiersz` of the text grid (from 1) the selected current one, scrolled
+  // into view; its editor opens and keeps the keyboard.
+  void wskazKomorke(int kolumna, int wiersz);
 
  signals:
   void enter();

@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "common/core/pliki.h"
+#include "common/ui/okna.h"
+
 namespace common {
 
 // A tool window kept on top like the wizard and the exercise's pictures, so
@@ -48,6 +51,19 @@ void TF_Tresc::keyPressEvent(QKeyEvent* e) {
 void TF_Tresc::ustaw(const QString& tekst) {
   MemoTresc->setPlainText(tekst);
   MemoTresc->moveCursor(QTextCursor::Start);
+}
+
+void PokazTresc(DialogService& dialogi, TF_Tresc& okno, const std::string& argument, const char* rozszerzenie) {
+  std::string blad;
+  const auto tekst = TrescZadania(argument, rozszerzenie, blad);
+  if (!tekst) {
+    dialogi.error(blad);
+    return;
+  }
+  okno.ustaw(QString::fromStdString(*tekst));
+  const QRect obszar = ObszarEkranu();
+  const Ramka ramka = RamkaOkien(&okno);
+  PokazOkno(&okno, QRect(obszar.left() + ramka.lewo + 10, obszar.top() + ramka.gora + 10, 600, 400));
 }
 
 }  // namespace common

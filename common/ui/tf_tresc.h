@@ -6,6 +6,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <string>
+
+#include "common/core/dialogi.h"
 
 namespace common {
 
@@ -24,5 +27,10 @@ class TF_Tresc : public QWidget {
   bool eventFilter(QObject* obiekt, QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
 };
+
+// The task statement beside the exercise `argument` (its extension replaced
+// by `rozszerzenie`) in the window, 10 pixels from the top left of the work
+// area, 600 × 400 or less; a file that cannot be read gets its message.
+void PokazTresc(DialogService& dialogi, TF_Tresc& okno, const std::string& argument, const char* rozszerzenie);
 
 }  // namespace common

@@ -182,20 +182,6 @@ QWidget* Program::okno(Okno o) {
   return nullptr;
 }
 
-
-void Program::pokazTresc() {
-  std::string blad;
-  const auto tekst = common::TrescZadania(kreator.argument(), ".SRM", blad);
-  if (!tekst) {
-    dialogi_.error(blad);
-    return;
-  }
-  tresc->ustaw(QString::fromStdString(*tekst));
-  // 10 pixels from the top left corner of the work area, frame included,
-  // 600 x 400 or less where the screen is smaller; in front, with the keyboard.
-  const QRect obszar = common::ObszarEkranu();
-  const common::Ramka ramka = common::RamkaOkien(tresc.get());
-  common::PokazOkno(tresc.get(), QRect(obszar.left() + ramka.lewo + 10, obszar.top() + ramka.gora + 10, 600, 400));
-}
+void Program::pokazTresc() { common::PokazTresc(dialogi_, *tresc, kreator.argument(), ".SRM"); }
 
 }  // namespace kreator

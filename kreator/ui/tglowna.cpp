@@ -13,17 +13,6 @@ using common::S;
 namespace {
 const char* kPodpowiedzDalej = "Kliknij, lub naciśnij klawisz ENTER, aby kontynuować";
 
-// Gives the grid `siatka` the keyboard and makes a cell of its text grid
-// (column and row as the text grid counts them) the selected current one,
-// scrolled into view; the grid opens the cell's editor, which keeps the
-// keyboard.
-void WskazKomorke(common::SiatkaWidok* siatka, const common::Komorka& komorka) {
-  const QModelIndex i = siatka->model()->index(komorka.wiersz - 1, komorka.kolumna - 1);
-  if (!i.isValid()) return;
-  siatka->setFocus();  // first: focusing the grid later would take the keyboard from the editor
-  siatka->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
-  siatka->scrollTo(i);
-}
 }  // namespace
 
 TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodzic)
@@ -163,7 +152,7 @@ void TGlowna::pokaz(const Skutki& s) {
                                   : w.panel == Panel::WEl   ? WElSG
                                   : w.panel == Panel::WObc  ? WObcSG
                                                             : nullptr;
-    if (siatka) WskazKomorke(siatka, *s.komorka);
+    if (siatka) siatka->wskazKomorke(s.komorka->kolumna, s.komorka->wiersz);
   }
   if (poZmianie) poZmianie(w);
 }
