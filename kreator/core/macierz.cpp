@@ -33,15 +33,27 @@ std::string OdwrotnoscZespolona(double a, double b) {
   return common::LiczbaNaTekst(a / m) + ";" + common::LiczbaNaTekst(-b / m);
 }
 
-namespace {
-
-// The series admittance of line i in per unit, through its text form.
 std::complex<double> AdmitancjaLinii(const ParametryElementow& e, const WielkosciBazowe& baza, int i) {
   const std::string tekst = OdwrotnoscZespolona(e.RLinii[static_cast<size_t>(i - 1)] / baza.ImpedancjaBazowa,
                                                 e.XLinii[static_cast<size_t>(i - 1)] / baza.ImpedancjaBazowa);
   const size_t srednik = tekst.find(';');
   return {common::NaLiczbe(tekst.substr(0, srednik)), common::NaLiczbe(tekst.substr(srednik + 1))};
 }
+
+std::complex<double> PolowaSusceptancjiLinii(const ParametryElementow& e, const WielkosciBazowe& baza, int i) {
+  return {0.0, e.BLinii[static_cast<size_t>(i - 1)] * 1e-6 / 2 / baza.AdmitancjaBazowa};
+}
+
+ModelTransformatora ModelTrafo(const ParametryElementow& e, const WielkosciBazowe& baza, int i) {
+  const size_t k = static_cast<size_t>(i - 1);
+  ModelTransformatora m;
+  m.y = baza.ImpedancjaBazowa / std::complex<double>(e.RTrafo[k], e.XTrafo[k]);
+  m.ym = std::complex<double>(e.GTrafo[k], -e.BTrafo[k]) * baza.ImpedancjaBazowa;
+  m.t = e.PrzekladniaTrafo[k];
+  return m;
+}
+
+namespace {
 
 int Wezel(const common::TextGrid& g, int kolumna, int wiersz) { return common::NaCalkowita(g.cell(kolumna, wiersz)); }
 
@@ -65,10 +77,9 @@ MacierzAdmitancji ZbudujMacierzY(const Przypadek& p, const ParametryElementow& e
     for (int i = 1; i <= p.LiczbaLinii; ++i) {
       // The node is matched as an integer, so "02" is node 2 at both its
       // off-diagonal and its diagonal terms.
-      const double polowaB = e.BLinii[static_cast<size_t>(i - 1)] * 1e-6 / 2 / baza.AdmitancjaBazowa;
       for (int kolumna : {kLiniaPoczatek, kLiniaKoniec}) {
         if (Wezel(p.LinieSG, kolumna, i) != wezel) continue;
-        Y.dodaj(wezel, wezel, {0.0, polowaB});
+        Y.dodaj(wezel, wezel, PolowaSusceptancjiLinii(e, baza, i));
         Y.dodaj(wezel, wezel, AdmitancjaLinii(e, baza, i));
       }
     }
@@ -76,11 +87,8 @@ MacierzAdmitancji ZbudujMacierzY(const Przypadek& p, const ParametryElementow& e
 
   // Transformers: y on the upper side, ideal ratio t towards the lower node.
   for (int i = 1; i <= p.LiczbaTransformatorow; ++i) {
-    const size_t k = static_cast<size_t>(i - 1);
     const int a = Wezel(p.TrafoSG, 1, i), d = Wezel(p.TrafoSG, 2, i);
-    const std::complex<double> y = baza.ImpedancjaBazowa / std::complex<double>(e.RTrafo[k], e.XTrafo[k]);
-    const double t = e.PrzekladniaTrafo[k];
-    const std::complex<double> ym = std::complex<double>(e.GTrafo[k], -e.BTrafo[k]) * baza.ImpedancjaBazowa;
+    const auto [y, ym, t] = ModelTrafo(e, baza, i);
     Y.dodaj(a, d, -t * y);
     Y.dodaj(d, a, -t * y);
     Y.dodaj(a, a, y + ym / 2.0);

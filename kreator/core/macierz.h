@@ -48,6 +48,21 @@ struct MacierzAdmitancji {
   }
 };
 
+// The series admittance of line i (from 1) in per unit, each part rounded
+// to 15 significant digits as it enters the matrix; half the charging
+// susceptance, j B/2, sits at each end.
+std::complex<double> AdmitancjaLinii(const ParametryElementow& e, const WielkosciBazowe& baza, int i);
+std::complex<double> PolowaSusceptancjiLinii(const ParametryElementow& e, const WielkosciBazowe& baza, int i);
+
+// Transformer i (from 1) in per unit: series admittance y on the upper
+// side, magnetising admittance ym (half at each end, the lower half × t²),
+// ideal ratio t = Ug/Ud.
+struct ModelTransformatora {
+  std::complex<double> y, ym;
+  double t = 1;
+};
+ModelTransformatora ModelTrafo(const ParametryElementow& e, const WielkosciBazowe& baza, int i);
+
 // Lines: series admittance and half the charging susceptance at each end.
 // Transformers: series admittance y on the upper side and ideal ratio
 // t = Ug/Ud, so the lower node's voltage is per unit of the one base

@@ -15,6 +15,19 @@ std::string NieMogeZapisac(int blad) {
   return "Nie mogę zapisać pliku. Wystąpił błąd nr " + common::CalkowitaNaTekst(blad) +
          ". Sprawdź gdzie zapisujesz wskazany plik, czy zapisanie w tym miejscu jest możliwe !!!";
 }
+
+// "węzeł" after 1; "węzły" after 2–4, 22–24, … but not 12–14; "węzłów" otherwise.
+std::string Wezly(size_t n) {
+  if (n == 1) return "węzeł";
+  if (n % 10 >= 2 && n % 10 <= 4 && !(n % 100 >= 12 && n % 100 <= 14)) return "węzły";
+  return "węzłów";
+}
+
+std::string NapieciaWPrzedziale(size_t poza) {
+  if (poza == 0) return "Napięcia wszystkich węzłów w przedziale 0,9–1,1 Un";
+  return "Napięcia poza przedziałem 0,9–1,1 Un: " + common::CalkowitaNaTekst(static_cast<long long>(poza)) + " " +
+         Wezly(poza);
+}
 }  // namespace
 
 void OknoWynikow::Button1Click(const Przypadek& p, const WynikRozplywu& w) {
@@ -23,6 +36,7 @@ void OknoWynikow::Button1Click(const Przypadek& p, const WynikRozplywu& w) {
   Label2 = "węzła bilansującego nr " + common::CalkowitaNaTekst(p.WezelBilansujacy);
   Label3 = "napięcia w węźle bilansującyn " + common::CalkowitaNaTekst(p.NapiecieBilansujace) + " kV";
   Label4 = common::LiczbaNaTekst(p.Epsilon);
+  Label6 = NapieciaWPrzedziale(w.ostrzezenia.size());
   WynikiZapisane = false;
 }
 

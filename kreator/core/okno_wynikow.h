@@ -39,6 +39,7 @@ class OknoWynikow {
   std::vector<std::string> raport;
   std::string tytul;   // "WYNIKI" once the report is built
   std::string Label2, Label3, Label4;
+  std::string Label6;  // how many nodes lie outside 0,9–1,1 of their rated voltage
   std::string PlikWynikow, PlikSchematu;
   bool WynikiZapisane = false;
 

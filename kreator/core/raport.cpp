@@ -123,6 +123,8 @@ void ProcesIteracyjny(Linie& r, const Przypadek& p, const WynikRozplywu& w) {
               common::LiczbaNaTekst(p.Epsilon));
   r.push_back("         parametr relaksacji \"r\" " + common::LiczbaNaTekst(p.ParametrRelaksacji));
   r.push_back("         liczba wykonanych kroków iteracyjnych " + Calkowita(w.iteracje));
+  r.push_back("         największe niezbilansowanie mocy " + common::WedlugWzorca("0.0000", w.niezbilansowanie) +
+              " MVA (węzeł nr " + Calkowita(w.wezelNiezbilansowania) + ")");
 }
 
 // The nodes the result can speak for: a failed or foreign result may hold
@@ -141,6 +143,39 @@ void Wyniki(Linie& r, const Przypadek& p, const WynikRozplywu& w) {
   r.push_back("         numer      napięcia węźle Un [kV]         napięcia [rad]                        [MW]"
               "                        [Mvar]");
   for (int k = 1; k <= WezlyWyniku(p, w); ++k) r.push_back(LiniaWyniku(w, k));
+}
+
+std::string MocZespolona(const char* nazwa, const char* p, const char* q, std::complex<double> s) {
+  return std::string(nazwa) + p + common::WedlugWzorca("0.000", s.real()) + " MW, " + q +
+         common::WedlugWzorca("0.000", s.imag()) + " Mvar";
+}
+
+// The flows through every element, the balance of the network and the
+// nodes outside their voltage band. The file is Windows-1250, which has
+// no Greek letters: losses are written dP, dQ.
+void Przeplywy(Linie& r, const WynikRozplywu& w) {
+  if (w.przeplywy.empty() && w.bilans.wytwarzana == 0.0 && w.bilans.odbierana == 0.0) return;
+  r.push_back("");
+  r.push_back(kSeparator);
+  r.push_back("Przepływy mocy w gałęziach:");
+  r.push_back("  gałąź   od   do    P od [MW]  Q od [Mvar]    P do [MW]  Q do [Mvar]      dP [MW]"
+              "    dQ [Mvar]    I od [kA]    I do [kA]   obciążenie [%]");
+  for (const PrzeplywGalezi& g : w.przeplywy) {
+    std::string linia = common::Formatuj("  %-5s%5d%5d", {g.element, static_cast<long long>(g.od),
+                                                         static_cast<long long>(g.do_)});
+    for (double x : {g.Sod.real(), g.Sod.imag(), g.Sdo.real(), g.Sdo.imag(), g.straty().real(), g.straty().imag(),
+                     g.Iod, g.Ido})
+      linia += common::Formatuj("%13.3f", {x});
+    if (g.obciazenie) linia += common::Formatuj("%17.1f", {*g.obciazenie});
+    r.push_back(linia);
+  }
+  r.push_back("");
+  r.push_back(MocZespolona("Moc wytwarzana: ", "P=", "Q=", w.bilans.wytwarzana));
+  r.push_back(MocZespolona("Moc odbierana: ", "P=", "Q=", w.bilans.odbierana));
+  r.push_back(MocZespolona("Straty mocy: ", "dP=", "dQ=", w.bilans.straty));
+  for (const OstrzezenieNapiecia& o : w.ostrzezenia)
+    r.push_back("Uwaga: napięcie w węźle nr " + Calkowita(o.wezel) + " wynosi " + common::WedlugWzorca("0.000", o.UkV) +
+                " kV, poza przedziałem 0,9–1,1 napięcia znamionowego " + common::LiczbaNaTekst(o.znamionowe) + " kV.");
 }
 
 }  // namespace
@@ -169,6 +204,7 @@ std::vector<std::string> RaportRozplywu(const Przypadek& p, const WynikRozplywu&
   WezlyPozostale(r, p);
   ProcesIteracyjny(r, p, w);
   Wyniki(r, p, w);
+  Przeplywy(r, w);
   return r;
 }
 

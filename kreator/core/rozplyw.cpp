@@ -75,11 +75,32 @@ std::vector<std::vector<std::pair<int, Zespolona>>> Sasiedzi(const MacierzAdmita
   return s;
 }
 
-std::string BrakZbieznosci(int kroki, double zmiana, double epsilon) {
+std::string BrakZbieznosci(int kroki, double zmiana, double niezbilansowanie, int wezel, double epsilon) {
   return "Obliczenia nie są zbieżne: po " + CalkowitaNaTekst(kroki) +
          " krokach iteracyjnych największa zmiana napięcia węzłowego wynosi " + LiczbaNaTekst(zmiana) +
-         " j.w., a dopuszczalna różnica \"epsilon\" to " + LiczbaNaTekst(epsilon) +
-         ".\nSprawdź dane układu i parametr relaksacji \"r\" !!!";
+         " j.w., a największe niezbilansowanie mocy " + common::WedlugWzorca("0.0000", niezbilansowanie) +
+         " MVA (węzeł nr " + CalkowitaNaTekst(wezel) + "); dopuszczalna różnica \"epsilon\" to " +
+         LiczbaNaTekst(epsilon) + " (" + LiczbaNaTekst(epsilon * kMocBazowa) +
+         " MVA).\nSprawdź dane układu i parametr relaksacji \"r\" !!!";
+}
+
+// The largest power mismatch over the non-slack nodes, per unit, and its
+// node: the computed injection U conj(Σ Y U) less the specified one; at a
+// generator node only P counts, its Q being whatever holds the magnitude.
+std::pair<double, int> Niezbilansowanie(const MacierzAdmitancji& Y,
+                                        const std::vector<std::vector<std::pair<int, Zespolona>>>& sasiedzi,
+                                        const Dane& d) {
+  std::pair<double, int> najwieksze{0.0, 0};
+  for (size_t i = 0; i < d.U.size(); ++i) {
+    if (d.typ[i] == TypWezla::Bilansujacy) continue;
+    Zespolona prad = Y.y(int(i) + 1, int(i) + 1) * d.U[i];
+    for (const auto& [j, yij] : sasiedzi[i]) prad += yij * d.U[size_t(j)];
+    Zespolona roznica = d.U[i] * std::conj(prad) - d.S[i];
+    if (d.typ[i] == TypWezla::Elektrowniany) roznica.imag(0);
+    const double m = std::isfinite(std::abs(roznica)) ? std::abs(roznica) : HUGE_VAL;
+    if (m > najwieksze.first || najwieksze.second == 0) najwieksze = {m, int(i) + 1};
+  }
+  return najwieksze;
 }
 
 }  // namespace
@@ -136,10 +157,15 @@ WynikRozplywu ObliczRozplyw(const Przypadek& p) {
     }
     w.iteracje = krok;
     w.ostatniaZmiana = najwieksza;
-    w.zbiezny = najwieksza < p.Epsilon;
+    // Converged means both settled and balanced: a small change between
+    // sweeps alone can come long before the powers match the data.
+    const auto [niezbilansowanie, wezel] = Niezbilansowanie(Y, sasiedzi, d);
+    w.niezbilansowanie = niezbilansowanie * w.baza.MocBazowa;
+    w.wezelNiezbilansowania = wezel;
+    w.zbiezny = najwieksza < p.Epsilon && niezbilansowanie < p.Epsilon;
   }
   if (!w.zbiezny) {
-    w.blad = BrakZbieznosci(w.iteracje, w.ostatniaZmiana, p.Epsilon);
+    w.blad = BrakZbieznosci(w.iteracje, w.ostatniaZmiana, w.niezbilansowanie, w.wezelNiezbilansowania, p.Epsilon);
     return w;
   }
 
@@ -159,6 +185,7 @@ WynikRozplywu ObliczRozplyw(const Przypadek& p) {
     w.SRe[i] = moc.real();
     w.SIm[i] = moc.imag();
   }
+  ObliczPrzeplywy(p, w);
   return w;
 }
 

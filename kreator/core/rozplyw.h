@@ -9,6 +9,7 @@
 
 #include "kreator/core/macierz.h"
 #include "kreator/core/parametry.h"
+#include "kreator/core/przeplywy.h"
 #include "kreator/core/przypadek.h"
 
 namespace kreator {
@@ -28,8 +29,17 @@ struct WynikRozplywu {
   std::vector<TypWezla> typy;
   int iteracje = 0;
   double ostatniaZmiana = 0;  // largest |U_new - U_old| of the last sweep, per unit
+  // The largest |ΔS| of the last sweep over the non-slack nodes, MVA: the
+  // computed injection U conj(Σ Y U) less the specified one (only ΔP at a
+  // generator node, whose Q is free), and the node where it is.
+  double niezbilansowanie = 0;
+  int wezelNiezbilansowania = 0;
   bool zbiezny = false;
   std::string blad;           // why the run failed, when it did
+  // Of a converged run only.
+  std::vector<PrzeplywGalezi> przeplywy;
+  BilansMocy bilans;
+  std::vector<OstrzezenieNapiecia> ostrzezenia;
 
   int N() const { return static_cast<int>(URe.size()); }
   std::complex<double> U(int wezel) const { return {URe[size_t(wezel - 1)], UIm[size_t(wezel - 1)]}; }

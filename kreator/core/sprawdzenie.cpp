@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <set>
 #include <string>
@@ -214,7 +215,27 @@ Odmowa CzescOddzielona(const Przypadek& p) {
   return {};
 }
 
-// Element data the parameter formulas divide by or take roots of.
+// A value that may be zero but not below it: "rezystancja jednostkowa
+// (kolumna "R'  [om/km]") nie może być ujemna, a wpisano -0,12 !!!". The column
+// is named by its header, so the user finds the cell at once.
+struct Nieujemna {
+  int kolumna;
+  const char* wielkosc;  // "rezystancja jednostkowa"
+  const char* naglowek;  // as in the table's header row
+  const char* ujemna;    // "nie może być ujemna", agreeing with `wielkosc`
+};
+
+Odmowa Ujemna(const TextGrid& g, int wiersz, const std::string& przed, std::initializer_list<Nieujemna> wartosci) {
+  for (const Nieujemna& w : wartosci)
+    if (Wartosc(g, w.kolumna, wiersz) < 0)
+      return przed + w.wielkosc + " (kolumna \"" + w.naglowek + "\") " + w.ujemna + ", a wpisano " +
+             g.cell(w.kolumna, wiersz) + " !!!";
+  return {};
+}
+
+// Element data the parameter formulas divide by or take roots of, and the
+// per-length and loss data, which a real element never has below zero: a
+// negative X' turns the admittance matrix into one the iteration runs away on.
 Odmowa ZleDaneLinii(const Przypadek& p) {
   const TextGrid& g = p.LinieSG;
   for (int i = 1; i <= p.LiczbaLinii; ++i) {
@@ -222,6 +243,11 @@ Odmowa ZleDaneLinii(const Przypadek& p) {
     if (Wartosc(g, kLiniaTory, i) <= 0) return przed + "liczba torów musi być większa od zera !!!";
     if (Wartosc(g, kLiniaDlugosc, i) <= 0) return przed + "długość linii musi być większa od zera !!!";
     if (Wartosc(g, kLiniaNapiecie, i) <= 0) return przed + "napięcie linii musi być większe od zera !!!";
+    if (Odmowa o = Ujemna(g, i, przed,
+                          {{kLiniaR, "rezystancja jednostkowa", "R'  [om/km]", "nie może być ujemna"},
+                           {kLiniaX, "reaktancja jednostkowa", "X'  [om/km]", "nie może być ujemna"},
+                           {kLiniaB, "susceptancja jednostkowa", "B'  [µS/km]", "nie może być ujemna"}}))
+      return o;
     if (Wartosc(g, kLiniaR, i) == 0 && Wartosc(g, kLiniaX, i) == 0)
       return przed + "rezystancja R' i reaktancja X' nie mogą być jednocześnie równe zeru !!!";
   }
@@ -239,6 +265,11 @@ Odmowa ZleDaneTrafa(const Przypadek& p) {
       return przed + "napięcia znamionowe muszą być większe od zera !!!";
     const double uz = Wartosc(g, 8, i);
     if (uz <= 0) return przed + "napięcie zwarcia musi być większe od zera !!!";
+    if (Odmowa o = Ujemna(g, i, przed,
+                          {{6, "straty w miedzi", "Straty w miedzi PCu [kW]", "nie mogą być ujemne"},
+                           {7, "straty w żelazie", "Straty w żelazie PFe [kW]", "nie mogą być ujemne"},
+                           {9, "prąd stanu jałowego", "Prąd stanu jałowego [%]", "nie może być ujemny"}}))
+      return o;
     const double uR = Wartosc(g, 6, i) / (10 * sn);
     if (uz < uR)
       return przed + "napięcie zwarcia " + g.cell(8, i) + " % jest mniejsze od spadku napięcia na rezystancji uR = " +

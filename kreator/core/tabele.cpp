@@ -133,6 +133,35 @@ TabelaWynikow TabelaMocy(const WynikRozplywu& w) {
   return t;
 }
 
+TabelaWynikow TabelaPrzeplywow(const WynikRozplywu& w) {
+  TabelaWynikow t = Szkielet(kTytulPrzeplywow, {50, 70, 70, 80, 85, 80, 85, 75, 80, 75, 75, 100},
+                             static_cast<int>(w.przeplywy.size()));
+  const auto& g = w.przeplywy;
+  t.komorka = [&g](int c, int r) -> std::string {
+    static const char* naglowki[] = {"Gałąź", "Od węzła", "Do węzła", "P od [MW]", "Q od [Mvar]",
+                                     "P do [MW]", "Q do [Mvar]", "ΔP [MW]", "ΔQ [Mvar]", "I od [kA]",
+                                     "I do [kA]", "Obciążenie [%]"};
+    if (r == 0) return naglowki[c];
+    const PrzeplywGalezi& e = g[size_t(r - 1)];
+    auto liczba = [](double x) { return WedlugWzorca("0.000", x); };
+    switch (c) {
+      case 0: return e.element;
+      case 1: return Nr(e.od);
+      case 2: return Nr(e.do_);
+      case 3: return liczba(e.Sod.real());
+      case 4: return liczba(e.Sod.imag());
+      case 5: return liczba(e.Sdo.real());
+      case 6: return liczba(e.Sdo.imag());
+      case 7: return liczba(e.straty().real());
+      case 8: return liczba(e.straty().imag());
+      case 9: return liczba(e.Iod);
+      case 10: return liczba(e.Ido);
+      default: return e.obciazenie ? liczba(*e.obciazenie) : "";
+    }
+  };
+  return t;
+}
+
 namespace {
 
 std::string ObjasnienieMacierzy(const TabelaWynikow& t, int c, int r, const Przypadek& p, int liczbaLinii) {
@@ -152,6 +181,34 @@ std::string ObjasnienieMacierzy(const TabelaWynikow& t, int c, int r, const Przy
   }
   return "Brak jakiegokolwiek połączenia między węzłami " + R + " i " + C + "  Y[" + R + "," + C +
          "] = " + t.komorka(r, c) + "      Y[" + C + "," + R + "] = " + t.komorka(c, r);
+}
+
+// Read back from the row's own cells: the element, its ends and the value shown.
+std::string ObjasnieniePrzeplywu(const TabelaWynikow& t, int c, int r) {
+  auto k = [&](int kolumna) { return t.komorka(kolumna, r); };
+  const std::string element = k(0);
+  const bool trafo = element.rfind("T", 0) == 0;
+  const std::string rodzaj = trafo ? "transformatora " : "linii ";
+  const std::string w = trafo ? "w transformatorze " : "w linii ";
+  const std::string od = " od węzła " + k(1), do_ = " od węzła " + k(2);
+  switch (c) {
+    case 1:
+      return (trafo ? "Węzeł górnego napięcia transformatora " : "Węzeł początkowy linii ") + element + "  " + k(1);
+    case 2:
+      return (trafo ? "Węzeł dolnego napięcia transformatora " : "Węzeł końcowy linii ") + element + "  " + k(2);
+    case 3: return "Moc czynna wpływająca do " + rodzaj + element + od + "  P = " + k(3) + " MW";
+    case 4: return "Moc bierna wpływająca do " + rodzaj + element + od + "  Q = " + k(4) + " Mvar";
+    case 5: return "Moc czynna wpływająca do " + rodzaj + element + do_ + "  P = " + k(5) + " MW";
+    case 6: return "Moc bierna wpływająca do " + rodzaj + element + do_ + "  Q = " + k(6) + " Mvar";
+    case 7: return "Straty mocy czynnej " + w + element + "  ΔP = " + k(7) + " MW";
+    case 8: return "Straty mocy biernej " + w + element + "  ΔQ = " + k(8) + " Mvar";
+    case 9: return "Prąd " + rodzaj + element + " przy węźle " + k(1) + "  I = " + k(9) + " kA";
+    case 10: return "Prąd " + rodzaj + element + " przy węźle " + k(2) + "  I = " + k(10) + " kA";
+    case 11:
+      if (k(11).empty()) return "";
+      return "Obciążenie " + rodzaj + element + "  S/Sn = " + k(11) + " %";
+    default: return "";
+  }
 }
 
 }  // namespace
@@ -182,6 +239,7 @@ std::string ObjasnienieKomorki(const TabelaWynikow& t, int c, int r, const Przyp
     }
   }
   if (t.tytul == kTytulMacierzy) return ObjasnienieMacierzy(t, c, r, p, liczbaLinii);
+  if (t.tytul == kTytulPrzeplywow) return ObjasnieniePrzeplywu(t, c, r);
   return "";
 }
 

@@ -89,6 +89,28 @@ std::string JsonTekst(const WynikRozplywu& w) {
       << ", \"u_im_pu\": " << Json(w.UIm[size_t(n - 1)]) << ", \"p_mw\": " << Json(w.PMW(n))
       << ", \"q_mvar\": " << Json(w.QMvar(n)) << "}";
   }
+  s << "], \"mismatch_mva\": " << Json(w.niezbilansowanie) << ", \"mismatch_node\": " << w.wezelNiezbilansowania
+    << ", \"branches\": [";
+  for (size_t i = 0; i < w.przeplywy.size(); ++i) {
+    const PrzeplywGalezi& g = w.przeplywy[i];
+    s << (i > 0 ? ", " : "") << "{\"element\": \"" << g.element << "\", \"from_node\": " << g.od
+      << ", \"to_node\": " << g.do_ << ", \"p_from_mw\": " << Json(g.Sod.real())
+      << ", \"q_from_mvar\": " << Json(g.Sod.imag()) << ", \"p_to_mw\": " << Json(g.Sdo.real())
+      << ", \"q_to_mvar\": " << Json(g.Sdo.imag()) << ", \"i_from_ka\": " << Json(g.Iod)
+      << ", \"i_to_ka\": " << Json(g.Ido) << ", \"loss_mw\": " << Json(g.straty().real())
+      << ", \"loss_mvar\": " << Json(g.straty().imag())
+      << ", \"loading_pct\": " << (g.obciazenie ? Json(*g.obciazenie) : "null") << "}";
+  }
+  const BilansMocy& b = w.bilans;
+  s << "], \"totals\": {\"generation_mw\": " << Json(b.wytwarzana.real())
+    << ", \"generation_mvar\": " << Json(b.wytwarzana.imag()) << ", \"load_mw\": " << Json(b.odbierana.real())
+    << ", \"load_mvar\": " << Json(b.odbierana.imag()) << ", \"loss_mw\": " << Json(b.straty.real())
+    << ", \"loss_mvar\": " << Json(b.straty.imag()) << "}, \"voltage_warnings\": [";
+  for (size_t i = 0; i < w.ostrzezenia.size(); ++i) {
+    const OstrzezenieNapiecia& o = w.ostrzezenia[i];
+    s << (i > 0 ? ", " : "") << "{\"node\": " << o.wezel << ", \"u_kv\": " << Json(o.UkV)
+      << ", \"rated_kv\": " << Json(o.znamionowe) << "}";
+  }
   s << "]}\n";
   return s.str();
 }
@@ -133,6 +155,15 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, std::ostream& wyjs
   Kreator k(p, dialogi);
   k.WczytajPlikZrm(bajty);
   if (p.Krok != 10) return 1;
+  // Only a single generator node can stand for the slack node unasked.
+  if (o.slack.empty() && p.LiczbaWezlowElektrownianych > 1) {
+    std::string wezly;
+    for (int r = 1; r <= p.LiczbaWezlowElektrownianych; ++r) wezly += (r > 1 ? ", " : "") + p.WElSG.cell(1, r);
+    bledy << "Kreator: w zadaniu jest więcej niż jeden węzeł elektrowniany (węzły " << wezly
+          << "); podaj numer węzła bilansującego opcją --slack N.\n\n"
+          << kPomoc;
+    return 2;
+  }
   // The four values as typed on pages 10 to 13; the slack node may come
   // preset from a single generator node.
   for (const std::string* wartosc : {&o.slack, &o.slackKv, &o.epsilon, &o.r}) {

@@ -102,3 +102,22 @@ TEST(OknoWynikow, SavingRefusalsFailureAndClosing) {
   EXPECT_TRUE(o.MoznaZamknac());
   fs::remove_all(folder);
 }
+
+TEST(OknoWynikow, NodesOutsideTheVoltageBand) {
+  const std::pair<size_t, const char*> przypadki[] = {
+      {0, "Napięcia wszystkich węzłów w przedziale 0,9–1,1 Un"},
+      {1, "Napięcia poza przedziałem 0,9–1,1 Un: 1 węzeł"},
+      {2, "Napięcia poza przedziałem 0,9–1,1 Un: 2 węzły"},
+      {5, "Napięcia poza przedziałem 0,9–1,1 Un: 5 węzłów"},
+      {12, "Napięcia poza przedziałem 0,9–1,1 Un: 12 węzłów"},
+      {22, "Napięcia poza przedziałem 0,9–1,1 Un: 22 węzły"},
+  };
+  for (const auto& [liczba, tekst] : przypadki) {
+    Stan s;
+    s.w.ostrzezenia.assign(liczba, OstrzezenieNapiecia{1, 260, 231});  // 260/231 = 1,126 Un
+    common::RecordingDialogService d;
+    OknoWynikow o(d);
+    o.Button1Click(s.p, s.w);
+    EXPECT_EQ(o.Label6, tekst) << liczba;
+  }
+}

@@ -320,6 +320,33 @@ TEST_P(Przyklady, TrybWsadowyZgadzaSieZMetodaNewtonaRaphsona) {
   }
 }
 
+// At the epsilon the exercise prescribes, the answer key is balanced: every
+// node but the slack takes or delivers what the data say, within
+// epsilon · 100 = 0,01 MW and Mvar (at generator nodes only P is given).
+TEST_P(Przyklady, PrzyWlasnymEpsilonMoceSaZgodneZDanymi) {
+  const Przyklad& p = GetParam();
+  const Siec siec = Rozbierz(Czytaj(Plik(p, ".ZRM")));
+  const Model m = Zbuduj(siec);
+  const Rozplyw wzor = NewtonRaphson(siec, m, p);
+  std::ostringstream wyjscie, bledy;
+  ASSERT_EQ(kreator::UruchomWsadowo({"--batch", Plik(p, ".ZRM").string(), "--slack", std::to_string(p.bilansujacy),
+                                     "--slack-kv", std::to_string(p.napiecieKv), "--epsilon", "0,0001", "--r", p.r,
+                                     "--json"},
+                                    wyjscie, bledy),
+            0)
+      << bledy.str();
+  const std::string json = wyjscie.str();
+  EXPECT_LT(std::stod(json.substr(json.find("\"mismatch_mva\": ") + 16)), 0.01);
+  std::vector<bool> generator(size_t(siec.N), false);
+  for (const auto& wezel : siec.generatory[0]) generator[size_t(std::stoi(wezel) - 1)] = true;
+  for (int n = 1; n <= siec.N; ++n) {
+    if (n == p.bilansujacy) continue;
+    SCOPED_TRACE("węzeł " + std::to_string(n));
+    EXPECT_NEAR(ZJson(json, n, "p_mw"), -wzor.S[size_t(n - 1)].real() * 100, 0.01);
+    if (!generator[size_t(n - 1)]) EXPECT_NEAR(ZJson(json, n, "q_mvar"), -wzor.S[size_t(n - 1)].imag() * 100, 0.01);
+  }
+}
+
 // The exercises are meant to be realistic: every node voltage within
 // 0,9..1,1 of its rated level, by the independent solution.
 TEST_P(Przyklady, NapieciaWGranicach) {

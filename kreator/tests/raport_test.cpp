@@ -103,6 +103,7 @@ TEST(Raport, WorkedExampleEveryLine) {
       "         dopuszczalna różnica między dwoma ostatnimi krokami \"epsilon\" 1E-10",
       "         parametr relaksacji \"r\" 1,5",
       "         liczba wykonanych kroków iteracyjnych " + std::to_string(w.iteracje),
+      "         największe niezbilansowanie mocy 0,0000 MVA (węzeł nr 2)",
       "",
       kSep,
       "Otrzymane wyniki:",
@@ -110,6 +111,20 @@ TEST(Raport, WorkedExampleEveryLine) {
       "         numer      napięcia węźle Un [kV]         napięcia [rad]                        [MW]                        [Mvar]",
       wezel1,
       wezel2,
+      "",
+      kSep,
+      "Przepływy mocy w gałęziach:",
+      "  gałąź   od   do    P od [MW]  Q od [Mvar]    P do [MW]  Q do [Mvar]      dP [MW]    dQ [Mvar]    I od [kA]"
+      "    I do [kA]   obciążenie [%]",
+      // Node 1 delivers all that enters the line there: 51,6232 + j23,8209; node 2 takes its load,
+      // so the line delivers 50 + j20 there. I = |S| / (√3 |U|): 56,8541 / (√3 · 110) = 0,29840 kA,
+      // 53,8516 / (√3 · 103,0134) = 0,30182 kA.
+      "  L1       1    2" + B(7) + "51,623" + B(7) + "23,821" + B(6) + "-50,000" + B(6) + "-20,000" + B(8) + "1,623" +
+          B(8) + "3,821" + B(8) + "0,298" + B(8) + "0,302",
+      "",
+      "Moc wytwarzana: P=51,623 MW, Q=23,821 Mvar",
+      "Moc odbierana: P=50,000 MW, Q=20,000 Mvar",
+      "Straty mocy: dP=1,623 MW, dQ=3,821 Mvar",
   };
   const std::vector<std::string> raport = RaportRozplywu(p, w);
   ASSERT_EQ(raport.size(), oczekiwane.size());

@@ -252,6 +252,23 @@ TEST(SprawdzenieTest, AcceptsOrRefusesWithTheRuleMessage) {
       {"line with R' = X' = 0", [](Przypadek& p) { p.LinieSG.setCell(4, 1, "0"); p.LinieSG.setCell(5, 1, "0"); },
        false, "Nieprawidłowe dane linii L1: rezystancja R' i reaktancja X' nie mogą być jednocześnie równe zeru !!!"},
       {"line with R' = 0 alone", [](Przypadek& p) { p.LinieSG.setCell(4, 1, "0"); }, true, ""},
+      {"line with R' < 0", [](Przypadek& p) { p.LinieSG.setCell(4, 2, "-0,12"); }, false,
+       "Nieprawidłowe dane linii L2: rezystancja jednostkowa (kolumna \"R'  [om/km]\") nie może być ujemna, a wpisano "
+       "-0,12 !!!"},
+      {"line with X' < 0", [](Przypadek& p) { p.LinieSG.setCell(5, 1, "-0,4"); }, false,
+       "Nieprawidłowe dane linii L1: reaktancja jednostkowa (kolumna \"X'  [om/km]\") nie może być ujemna, a wpisano "
+       "-0,4 !!!"},
+      {"line with B' < 0", [](Przypadek& p) { p.LinieSG.setCell(6, 1, "-2,8"); }, false,
+       "Nieprawidłowe dane linii L1: susceptancja jednostkowa (kolumna \"B'  [µS/km]\") nie może być ujemna, a "
+       "wpisano -2,8 !!!"},
+      // With PFe = 0 the active part of i0 is 0 %, so i0 = 0 passes too.
+      {"zero X', B', PCu, PFe and i0 are allowed",
+       [](Przypadek& p) {
+         p.LinieSG.setCell(5, 1, "0");
+         p.LinieSG.setCell(6, 2, "0");
+         Wiersz(p.TrafoSG, 1, {"3", "4", "110", "20", "25", "0", "0", "10,5", "0"});
+       },
+       true, ""},
       {"lines are asked before transformers",
        [](Przypadek& p) { p.LinieSG.setCell(7, 2, "0"); p.TrafoSG.setCell(5, 1, "0"); }, false,
        "Nieprawidłowe dane linii L2: długość linii musi być większa od zera !!!"},
@@ -277,6 +294,18 @@ TEST(SprawdzenieTest, AcceptsOrRefusesWithTheRuleMessage) {
        false,
        "Nieprawidłowe dane transformatora T1: prąd stanu jałowego 0,05 % jest mniejszy od składowej czynnej 0,0625 % "
        "(straty w żelazie 100 kW) !!!"},
+      // Below zero, uR and the active part of i0 would be below zero too and let
+      // the two comparisons above pass.
+      {"transformer PCu < 0", [](Przypadek& p) { p.TrafoSG.setCell(6, 1, "-120"); }, false,
+       "Nieprawidłowe dane transformatora T1: straty w miedzi (kolumna \"Straty w miedzi PCu [kW]\") nie mogą być "
+       "ujemne, a wpisano -120 !!!"},
+      {"transformer PFe < 0", [](Przypadek& p) { p.TrafoSG.setCell(7, 1, "-25"); }, false,
+       "Nieprawidłowe dane transformatora T1: straty w żelazie (kolumna \"Straty w żelazie PFe [kW]\") nie mogą być "
+       "ujemne, a wpisano -25 !!!"},
+      {"transformer i0 < 0, not compared with its active part",
+       [](Przypadek& p) { p.TrafoSG.setCell(9, 1, "-0,6"); }, false,
+       "Nieprawidłowe dane transformatora T1: prąd stanu jałowego (kolumna \"Prąd stanu jałowego [%]\") nie może być "
+       "ujemny, a wpisano -0,6 !!!"},
       {"generator node at 0 kV",
        [](Przypadek& p) { Elektrownie(p, {"1", "2"}); Obciazenia(p, {"3", "4"}); p.WElSG.setCell(2, 2, "0"); }, false,
        "Nieprawidłowe dane węzła elektrownianego W. el. 2: napięcie musi być większe od zera !!!"},

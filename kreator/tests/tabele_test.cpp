@@ -163,3 +163,36 @@ TEST(Tabele, PowersTakenWithTheirBlanks) {
   for (int r = 1; r <= 3; ++r)
     for (int c = 1; c <= 3; ++c) EXPECT_EQ(t.komorka(c, r), oczekiwane[r - 1][c - 1]) << r << "," << c;
 }
+
+TEST(Tabele, BranchFlowsAndTheirExplanations) {
+  WynikRozplywu w = Wynik(3);
+  PrzeplywGalezi l{"L1", 1, 2, {12.3456, -4.0004}, {-12.0, 3.5}, 0.0654, 0.0649, std::nullopt};
+  PrzeplywGalezi tr{"T1", 2, 3, {5.4321, 2.1}, {-5.4, -1.9}, 0.0287, 0.21, 36.75};
+  w.przeplywy = {l, tr};
+  const auto t = TabelaPrzeplywow(w);
+  EXPECT_EQ(t.tytul, "Przepływy mocy w gałęziach");
+  EXPECT_EQ(t.kolumny, 12);
+  EXPECT_EQ(t.wiersze, 3);
+  // Losses are the sum of what enters at both ends: 12,3456 − 12 = 0,3456; −4,0004 + 3,5 = −0,5004;
+  // 5,4321 − 5,4 = 0,0321; 2,1 − 1,9 = 0,2.
+  const char* oczekiwane[3][12] = {
+      {"Gałąź", "Od węzła", "Do węzła", "P od [MW]", "Q od [Mvar]", "P do [MW]", "Q do [Mvar]", "ΔP [MW]",
+       "ΔQ [Mvar]", "I od [kA]", "I do [kA]", "Obciążenie [%]"},
+      {"L1", "1", "2", "12,346", "-4,000", "-12,000", "3,500", "0,346", "-0,500", "0,065", "0,065", ""},
+      {"T1", "2", "3", "5,432", "2,100", "-5,400", "-1,900", "0,032", "0,200", "0,029", "0,210", "36,750"}};
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 12; ++c) EXPECT_EQ(t.komorka(c, r), oczekiwane[r][c]) << r << "," << c;
+
+  struct Wpis { int c, r; const char* objasnienie; };
+  const Wpis objasnienia[] = {
+      {0, 1, ""},
+      {1, 2, "Węzeł górnego napięcia transformatora T1  2"},
+      {3, 1, "Moc czynna wpływająca do linii L1 od węzła 1  P = 12,346 MW"},
+      {6, 2, "Moc bierna wpływająca do transformatora T1 od węzła 3  Q = -1,900 Mvar"},
+      {8, 1, "Straty mocy biernej w linii L1  ΔQ = -0,500 Mvar"},
+      {10, 2, "Prąd transformatora T1 przy węźle 3  I = 0,210 kA"},
+      {11, 1, ""},
+      {11, 2, "Obciążenie transformatora T1  S/Sn = 36,750 %"},
+  };
+  for (const auto& o : objasnienia) EXPECT_EQ(ObjasnienieKomorki(t, o.c, o.r, Przypadek(), 0), o.objasnienie) << o.c;
+}

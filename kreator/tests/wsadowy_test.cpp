@@ -15,16 +15,24 @@ namespace fs = std::filesystem;
 namespace {
 
 // The two-node exercise: a 110 kV line 1-2 of 50 km (0,12 / 0,4 / 2,8 per km),
-// generator node 1 (0 MW), load node 2 (50 MW, 20 Mvar). `obciazenie` sets the MW.
-std::string DwaWezly(const std::string& obciazenie = "50") {
-  return ZbudujZrm({"2", "1", "0", "1;", "2;", "110;", "0,12;", "0,4;", "2,8;", "50;", "1;", "", "", "", "", "", "", "",
-                    "", "", "1", "1;", "110;", "0;", "1", "2;", obciazenie + ";", "20;"});
+// generator node 1 (0 MW), load node 2 (50 MW, 20 Mvar). `obciazenie` sets the MW,
+// `reaktancja` the X' per km.
+std::string DwaWezly(const std::string& obciazenie = "50", const std::string& reaktancja = "0,4") {
+  return ZbudujZrm({"2", "1", "0", "1;", "2;", "110;", "0,12;", reaktancja + ";", "2,8;", "50;", "1;", "", "", "", "",
+                    "", "", "", "", "", "1", "1;", "110;", "0;", "1", "2;", obciazenie + ";", "20;"});
 }
 
 // Three nodes, node 2 without a type.
 std::string TrzyWezly() {
   return ZbudujZrm({"3", "2", "0", "1;2;", "2;3;", "110;110;", "0,12;0,12;", "0,4;0,4;", "2,8;2,8;", "50;50;",
                     "1;1;", "", "", "", "", "", "", "", "", "", "1", "1;", "110;", "0;", "1", "3;", "30;", "10;"});
+}
+
+// Three nodes in a chain, generator nodes 1 and 3 (110 kV, 10 MW at node 3), load node 2.
+std::string DwieElektrownie() {
+  return ZbudujZrm({"3", "2", "0", "1;2;", "2;3;", "110;110;", "0,12;0,12;", "0,4;0,4;", "2,8;2,8;", "50;50;",
+                    "1;1;", "", "", "", "", "", "", "", "", "", "2", "1;3;", "110;110;", "0;10;", "1", "2;", "30;",
+                    "10;"});
 }
 
 class Wsadowy : public ::testing::Test {
@@ -105,6 +113,8 @@ TEST_F(Wsadowy, PlainListingAndItsFile) {
 TEST_F(Wsadowy, RefusalsAndUsage) {
   const std::string zrm = plik("zad1.ZRM", DwaWezly());
   const std::string zly = plik("zly.ZRM", "5\r\n1\r\n");
+  const std::string ujemna = plik("ujemna.ZRM", DwaWezly("50", "-0,4"));
+  const std::string dwie = plik("dwie.ZRM", DwieElektrownie());
   struct Wpis {
     std::vector<std::string> argumenty;
     int kod;
@@ -130,6 +140,12 @@ TEST_F(Wsadowy, RefusalsAndUsage) {
       {{"--batch", zrm, "--epsilon", "0,1", "--r", "1,5"}, 2, "Kreator: brak opcji --slack-kv"},
       {{"--batch", zrm, "--slack-kv"}, 2, "Kreator: brak wartości opcji --slack-kv"},
       {{"--batch", zrm, "--fast"}, 2, "Kreator: nieznana opcja: --fast"},
+      {{"--batch", ujemna, "--slack-kv", "110", "--epsilon", "0,1", "--r", "1,5"}, 1,
+       "Nieprawidłowe dane linii L1: reaktancja jednostkowa (kolumna \"X'  [om/km]\") nie może być ujemna, a wpisano "
+       "-0,4 !!!\n"},
+      {{"--batch", dwie, "--slack-kv", "110", "--epsilon", "0,1", "--r", "1,5"}, 2,
+       "Kreator: w zadaniu jest więcej niż jeden węzeł elektrowniany (węzły 1, 3); podaj numer węzła bilansującego "
+       "opcją --slack N.\n\nUżycie: Kreator --batch"},
   };
   for (const auto& p : przypadki) {
     EXPECT_EQ(uruchom(p.argumenty), p.kod) << p.argumenty[2] << " " << err.str();
@@ -138,6 +154,9 @@ TEST_F(Wsadowy, RefusalsAndUsage) {
   }
   EXPECT_EQ(uruchom({"--help"}), 0);
   EXPECT_EQ(out.str().rfind("Użycie: Kreator --batch", 0), 0u);
+  // Given the slack node, the same two-generator exercise computes.
+  EXPECT_EQ(uruchom({"--batch", dwie, "--slack", "1", "--slack-kv", "110", "--epsilon", "1e-6", "--r", "1,5"}), 0)
+      << err.str();
 }
 
 TEST_F(Wsadowy, NoticeGoesToTheErrorStreamAndTheRunGoesOn) {

@@ -60,7 +60,7 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
   QObject::connect(glowna->Button1, &QPushButton::clicked, glowna.get(), [this] { Button1Click(); });
   QObject::connect(tlo->sb_Zapisz, &QPushButton::clicked, glowna.get(), [this] { Button1Click(); });
   for (QPushButton* b : {glowna->SpeedButton1, glowna->SpeedButton3, glowna->SpeedButton4, glowna->SpeedButton2,
-                         glowna->SpeedButton6})
+                         glowna->SpeedButton6, glowna->SpeedButton7})
     QObject::connect(b, &QPushButton::clicked, glowna.get(), [this, b] { pokazTabele(b); });
   QObject::connect(wynik.get(), &TF_Wynik::podglad, glowna.get(), [this] { pokazPodglad(); });
   QObject::connect(wynik.get(), &TF_Wynik::zapiszWyniki, glowna.get(), [this] {
@@ -165,6 +165,7 @@ void Program::pokazTabele(QPushButton* przycisk) {
   if (przycisk == glowna->SpeedButton4) dane->pokazTabele(TabelaMacierzy(w), objasnienie);
   if (przycisk == glowna->SpeedButton2) dane->pokazTabele(TabelaNapiec(w), objasnienie);
   if (przycisk == glowna->SpeedButton6) dane->pokazTabele(TabelaMocy(w), objasnienie);
+  if (przycisk == glowna->SpeedButton7) dane->pokazTabele(TabelaPrzeplywow(w), objasnienie);
 }
 
 void Program::pokaz() { glowna->show(); }

@@ -33,6 +33,8 @@ TF_Wynik::TF_Wynik(OknoWynikow& stan, QWidget* rodzic)
   for (QLabel* l : {Label1, Label2, Label3, Label4, Label5}) l->setObjectName(QString("Label%1").arg(i++));
   Label4->setObjectName("Label4");
   Label5->setObjectName("Label5");
+  Label6 = new QLabel(this);
+  Label6->setObjectName("Label6");
   QFont gruby = Label1->font();
   gruby.setBold(true);
   Label1->setFont(gruby);
@@ -61,11 +63,12 @@ TF_Wynik::TF_Wynik(OknoWynikow& stan, QWidget* rodzic)
   dokladnosc->addWidget(Label5);
   dokladnosc->addWidget(Label4, 1);
   uklad->addLayout(dokladnosc, 3, 0, 1, 3);
-  uklad->addWidget(SpeedButton3, 4, 0);
-  uklad->addWidget(SpeedButton4, 4, 1);
-  uklad->addWidget(SpeedButton2, 5, 0);
-  uklad->addWidget(SpeedButton5, 5, 1);
-  uklad->addWidget(SpeedButton1, 6, 2);
+  uklad->addWidget(Label6, 4, 0, 1, 3);
+  uklad->addWidget(SpeedButton3, 5, 0);
+  uklad->addWidget(SpeedButton4, 5, 1);
+  uklad->addWidget(SpeedButton2, 6, 0);
+  uklad->addWidget(SpeedButton5, 6, 1);
+  uklad->addWidget(SpeedButton1, 7, 2);
 
   connect(SpeedButton5, &QPushButton::clicked, this, &TF_Wynik::podglad);
   connect(SpeedButton2, &QPushButton::clicked, this, &TF_Wynik::zapiszWyniki);
@@ -77,6 +80,7 @@ void TF_Wynik::odswiez() {
   Label2->setText(Q(stan_.Label2));
   Label3->setText(Q(stan_.Label3));
   Label4->setText(Q(stan_.Label4));
+  Label6->setText(Q(stan_.Label6));
   SpeedButton4->setVisible(!SpeedButton3->isHidden());
 }
 

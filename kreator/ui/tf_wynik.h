@@ -19,6 +19,7 @@ class TF_Wynik : public QWidget {
   void odswiez();
 
   QLabel *Label1, *Label2, *Label3, *Label4, *Label5;
+  QLabel* Label6;  // the nodes outside 0,9–1,1 Un
   QPushButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5;
 
  signals:

@@ -34,21 +34,18 @@ TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodz
   KoniecP = new QWidget(this);
   KoniecP->setObjectName("KoniecP");
   {
-    int x = 0;
     const std::pair<QPushButton**, const char*> przyciski[] = {
         {&SpeedButton1, "Linie"}, {&SpeedButton3, "Transformatory"}, {&SpeedButton4, "Macierz admitancji"},
-        {&SpeedButton2, "Napięcia"}, {&SpeedButton6, "Moce"}};
-    const char* nazwy[] = {"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton2", "SpeedButton6"};
+        {&SpeedButton2, "Napięcia"}, {&SpeedButton6, "Moce"}, {&SpeedButton7, "Przepływy"}};
+    const char* nazwy[] = {"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton2", "SpeedButton6",
+                           "SpeedButton7"};
     int i = 0;
     for (auto [wskaznik, napis] : przyciski) {
       auto* b = new QPushButton(" " + QString::fromUtf8(napis) + " ", KoniecP);
       b->setObjectName(nazwy[i++]);
-      const int szer = b->sizeHint().width() + 6;
-      b->setGeometry(x, 0, szer, kWysokoscPrzycisku);
-      x += szer + 6;
+      b->resize(b->sizeHint().width() + 6, kWysokoscPrzycisku);
       *wskaznik = b;
     }
-    KoniecP->resize(x, kWysokoscPrzycisku);
   }
 
   NowyBB = przycisk("NowyBB", "&Rozpocznij od nowa", kPodpowiedzDalej);
@@ -98,6 +95,7 @@ int TGlowna::rozmiesc() {
     panel->findChild<common::SiatkaWidok*>()->setGeometry(0, 0, szer - 45, 164);
   }
   KoniecP->move(kLewaKrawedz, 90 + nizej);
+  rozmiescKoniecP(szer - kLewaKrawedz - 5);
   const int y = kGoraPrzyciskow + nizej;
   NowyBB->setGeometry(kLewaKrawedz, y, 150, kWysokoscPrzycisku);
   KatalogBB->setGeometry(kLewaKrawedz + 155, y, 125, kWysokoscPrzycisku);
@@ -105,6 +103,20 @@ int TGlowna::rozmiesc() {
   DalejBB->setGeometry(szer - 5 - 90 - 95, y, 90, kWysokoscPrzycisku);
   WsteczBB->setGeometry(szer - 5 - 90 - 190, y, 90, kWysokoscPrzycisku);
   return nizej;
+}
+
+void TGlowna::rozmiescKoniecP(int szerokosc) {
+  int x = 0, y = 0, prawa = 0;
+  for (QPushButton* b : {SpeedButton1, SpeedButton3, SpeedButton4, SpeedButton2, SpeedButton6, SpeedButton7}) {
+    if (x > 0 && x + b->width() > szerokosc) {
+      x = 0;
+      y += kWysokoscPrzycisku + 6;
+    }
+    b->move(x, y);
+    prawa = std::max(prawa, x + b->width());
+    x += b->width() + 6;
+  }
+  KoniecP->resize(prawa, y + kWysokoscPrzycisku);
 }
 
 void TGlowna::pokaz(const Skutki& s) {

@@ -31,7 +31,7 @@ class TGlowna : public common::OknoKreatora {
   MenuWypelniania* MenuP;  // the column-fill menu over LinieSG
   QPushButton *NowyBB, *KatalogBB, *WsteczBB, *DalejBB, *ZamknijBB;
   // The result-table buttons of KoniecP.
-  QPushButton *SpeedButton1, *SpeedButton3, *SpeedButton4, *SpeedButton2, *SpeedButton6;
+  QPushButton *SpeedButton1, *SpeedButton3, *SpeedButton4, *SpeedButton2, *SpeedButton6, *SpeedButton7;
 
  public slots:
   void DalejBBClick();
@@ -43,6 +43,8 @@ class TGlowna : public common::OknoKreatora {
   // Places the controls for the current page; returns how much taller than
   // the page's height the window is for a prompt on more than one line.
   int rozmiesc();
+  // The result-table buttons in rows of at most `szerokosc` pixels, in order.
+  void rozmiescKoniecP(int szerokosc);
   void wykonaj(const std::function<Skutki()>& akcja);
 
   Kreator& kreator_;
