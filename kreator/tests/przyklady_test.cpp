@@ -343,7 +343,9 @@ TEST_P(Przyklady, PrzyWlasnymEpsilonMoceSaZgodneZDanymi) {
     if (n == p.bilansujacy) continue;
     SCOPED_TRACE("węzeł " + std::to_string(n));
     EXPECT_NEAR(ZJson(json, n, "p_mw"), -wzor.S[size_t(n - 1)].real() * 100, 0.01);
-    if (!generator[size_t(n - 1)]) EXPECT_NEAR(ZJson(json, n, "q_mvar"), -wzor.S[size_t(n - 1)].imag() * 100, 0.01);
+    if (!generator[size_t(n - 1)]) {
+      EXPECT_NEAR(ZJson(json, n, "q_mvar"), -wzor.S[size_t(n - 1)].imag() * 100, 0.01);
+    }
   }
 }
 
