@@ -299,6 +299,9 @@ void Kreator::oblicz(Skutki& s) {
       przerwane(s);
       return;
     }
+    // Computed as typed; what the user should know is told before the results.
+    for (const std::string& uwaga : OstrzezeniaZwarcia(p_))
+      dialogi_.message(common::Ikona::Informacja, kTytulUwagi, uwaga);
   } catch (...) {
     // A fault abandons the step as if it had not been pressed; the caller
     // shows its message.

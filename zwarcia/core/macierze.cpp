@@ -7,6 +7,17 @@
 
 namespace zwarcia {
 
+std::string NazwaGalezi(const Galaz& g) {
+  static const char* kLitery[] = {"S", "G", "T", "L"};
+  return kLitery[static_cast<int>(g.rodzaj)] + std::to_string(g.element);
+}
+
+std::string WezlyGalezi(const Galaz& g) {
+  if (g.rodzaj == RodzajGalezi::System || g.rodzaj == RodzajGalezi::Generator)
+    return "węzeł " + std::to_string(g.wezelPlus);
+  return "węzły " + std::to_string(g.wezelPlus) + "-" + std::to_string(g.wezelMinus);
+}
+
 namespace {
 
 const std::string kNieMozna = "Nie można obliczyć zwarcia: ";

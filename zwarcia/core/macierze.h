@@ -40,6 +40,11 @@ struct Galaz {
   Zespolona z;         // per unit, all parallel units together
 };
 
+// "S1", "G2", "T1", "L3": the element a branch stands for.
+std::string NazwaGalezi(const Galaz& g);
+// "węzeł 1" for a system or generator, "węzły 2-3" for a transformer or line.
+std::string WezlyGalezi(const Galaz& g);
+
 struct MacierzeSieci {
   // Branch order: systems, generators, transformers, lines, each from row 1.
   std::vector<Galaz> galezie;

@@ -67,6 +67,34 @@ void Sekcja(Linie& r, const char* naglowek) {
   r.push_back(naglowek);
 }
 
+// The modulus of every branch current during the fault, labelled with its
+// element and nodes, in branch order.
+void PradyGalezi(Linie& r, const WynikZwarcia& w) {
+  const auto& galezie = w.sieci.galezie;
+  if (!w.poprawny || galezie.size() != w.PradyGaleziowe.size()) return;  // nothing computed to show
+  r.push_back(" Prądy w gałęziach podczas zwarcia [j.w.]:");
+  for (size_t b = 0; b < galezie.size(); ++b)
+    r.push_back("     " + NazwaGalezi(galezie[b]) + " (" + WezlyGalezi(galezie[b]) +
+                "): " + common::WedlugWzorca("0.0000", std::abs(w.PradyGaleziowe[b])));
+  r.push_back(kKreska);
+}
+
+// Zk in ohms at the fault point and its R/X.
+void ImpedancjaObwodu(Linie& r, const WynikZwarcia& w) {
+  if (!w.poprawny) return;
+  const Zespolona zk = ImpedancjaZwarciowaOm(w);
+  r.push_back("  - impedancja obwodu zwarciowego Zk=" + common::WedlugWzorca("0.0000", zk.real()) +
+              (zk.imag() < 0 ? " - j" : " + j") + common::WedlugWzorca("0.0000", std::abs(zk.imag())) + " om");
+  if (zk.real() == 0) {
+    r.push_back("  - stosunek R/X=0,0000");
+  } else if (zk.imag() == 0) {
+    r.push_back("  - stosunek R/X nieskończenie duży (X/R=0,00)");
+  } else {
+    r.push_back("  - stosunek R/X=" + common::WedlugWzorca("0.0000", zk.real() / zk.imag()) +
+                " (X/R=" + common::WedlugWzorca("0.00", zk.imag() / zk.real()) + ")");
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> RaportZwarcia(const Przypadek& p, const WynikZwarcia& w,
@@ -100,8 +128,10 @@ std::vector<std::string> RaportZwarcia(const Przypadek& p, const WynikZwarcia& w
   r.push_back(" Napiecie znamionowe sieci w miejscu zwarcia Un=" + common::LiczbaNaTekst(p.NapiecieZwarcia) + " kV");
   r.push_back(" Czas trwania zwarcia t=" + common::LiczbaNaTekst(p.CzasZwarcia) + " s");
   r.push_back(kKreska);
+  PradyGalezi(r, w);
   r.push_back(" Parametry prądu zwarciowego w miejscu zwarcia:");
   r.push_back("  - prąd początkowy I=" + common::WedlugWzorca("0.0000", w.PradPoczatkowy) + " kA");
+  ImpedancjaObwodu(r, w);
   return r;
 }
 

@@ -1,6 +1,7 @@
 #include "zwarcia/core/sprawdzenie.h"
 
 #include <functional>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -22,7 +23,7 @@ using Odmowa = std::optional<std::string>;
 enum : int { kSystemMoc = 2 };
 enum : int { kGeneratorMoc = 2, kGeneratorXd, kGeneratorLiczba };
 enum : int { kTrafoMoc = 3, kTrafoPCu, kTrafoUz, kTrafoLiczba };
-enum : int { kLiniaR = 4, kLiniaX, kLiniaDlugosc, kLiniaTory };
+enum : int { kLiniaNapiecie = 3, kLiniaR, kLiniaX, kLiniaDlugosc, kLiniaTory };
 
 const std::string kZlaKonfiguracja = "Konfiguracja schematu nie jest prawidłowa. ";
 
@@ -274,6 +275,29 @@ bool SprawdzKonfiguracje(const Przypadek& p, common::DialogService& dialogi) {
       return false;
     }
   return true;
+}
+
+std::vector<std::string> OstrzezeniaZwarcia(const Przypadek& p) {
+  const TextGrid& g = p.LinieSG;
+  const int f = p.WezelZwarcia;
+  int linie = 0;
+  std::set<double> poziomy;  // kV, ascending, each level once
+  for (int i = 1; i <= p.LiczbaLinii; ++i)
+    if (Wezel(g, 1, i) == f || Wezel(g, 2, i) == f) {
+      ++linie;
+      poziomy.insert(Wartosc(g, kLiniaNapiecie, i));
+    }
+  if (poziomy.empty() || (poziomy.size() == 1 && *poziomy.begin() == p.NapiecieZwarcia)) return {};
+  // "110 kV", "110 i 220 kV", "110, 220 i 400 kV".
+  std::string lista;
+  for (auto it = poziomy.begin(); it != poziomy.end(); ++it)
+    lista += (it == poziomy.begin() ? "" : std::next(it) == poziomy.end() ? " i " : ", ") + common::LiczbaNaTekst(*it);
+  const char* linieMaja = linie == 1            ? "linia dołączona do tego węzła ma napięcie znamionowe "
+                          : poziomy.size() == 1 ? "linie dołączone do tego węzła mają napięcie znamionowe "
+                                                : "linie dołączone do tego węzła mają napięcia znamionowe ";
+  const std::string kV = common::LiczbaNaTekst(p.NapiecieZwarcia) + " kV";
+  return {"Napięcie znamionowe w miejscu zwarcia (węzeł nr " + Nr(f) + ") podano " + kV + ", a " + linieMaja + lista +
+          " kV. Obliczenia wykonano dla " + kV + "."};
 }
 
 }  // namespace zwarcia

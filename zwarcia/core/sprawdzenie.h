@@ -7,6 +7,9 @@
 // source, and element data the impedance formulas would divide by.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "common/core/dialogi.h"
 #include "zwarcia/core/przypadek.h"
 
@@ -19,5 +22,18 @@ namespace zwarcia {
 // ("'2,5' is not a valid integer value"); the caller shows it and does not
 // compute.
 bool SprawdzKonfiguracje(const Przypadek& p, common::DialogService& dialogi);
+
+// Caption of the notices below.
+inline constexpr const char* kTytulUwagi = "Uwaga";
+
+// What the user is told after a computation that ran anyway, one text per
+// notice (information icon, caption "Uwaga"), the same in the window and in
+// the batch mode; empty when there is nothing to tell. The one notice: the
+// rated voltage typed for the fault node differs, as a number, from the
+// rated voltage (column 3) of a line touching that node; the text lists
+// every distinct level of those lines. A node reached only by transformers
+// and sources has no level in the data and is not checked. Node cells are
+// read as whole numbers, so the case must have passed SprawdzKonfiguracje.
+std::vector<std::string> OstrzezeniaZwarcia(const Przypadek& p);
 
 }  // namespace zwarcia

@@ -150,10 +150,15 @@ TabelaWynikow TabelaStrukturalna(const WynikZwarcia& w) {
 // moduli of admittances.
 TabelaWynikow TabelaPradow(const WynikZwarcia& w) {
   const auto& I = w.PradyGaleziowe;
-  TabelaWynikow t = Szkielet(kTytulPradow, 2, static_cast<int>(I.size()) + 1, {40, 110});
-  t.komorka = [&I](int c, int r) -> std::string {
-    if (r == 0) return c == 0 ? "k" : "Ik";
-    if (c == 0) return Nr(r);
+  const auto& galezie = w.sieci.galezie;
+  TabelaWynikow t = Szkielet(kTytulPradow, 2, static_cast<int>(I.size()) + 1, {130, 110});
+  t.komorka = [&I, &galezie](int c, int r) -> std::string {
+    if (r == 0) return c == 0 ? "Gałąź" : "Ik [j.w.]";
+    // Each row named by its element and nodes: "T1 (węzły 2-3)".
+    if (c == 0)
+      return size_t(r) <= galezie.size()
+                 ? NazwaGalezi(galezie[size_t(r - 1)]) + " (" + WezlyGalezi(galezie[size_t(r - 1)]) + ")"
+                 : Nr(r);
     return WedlugWzorca("0.0000", std::abs(I[size_t(r - 1)]));
   };
   return t;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <sstream>
 
@@ -14,6 +15,7 @@
 #include "zwarcia/core/kreator.h"
 #include "zwarcia/core/plik_zrz.h"
 #include "zwarcia/core/raport.h"
+#include "zwarcia/core/sprawdzenie.h"
 #include "zwarcia/core/wspolczynniki.h"
 #include "zwarcia/core/zadanie.h"
 
@@ -37,6 +39,8 @@ const char* kPomoc =
     "  --json            wypisuje wyniki jako obiekt JSON zamiast raportu\n"
     "  --help            ten opis\n"
     "Liczby można pisać z przecinkiem albo z kropką dziesiętną.\n"
+    "Impedancja obwodu zwarciowego Zk [om] = Zk [j.w.] · (1,05·Un)² / 100 MVA, czyli c·Un / (√3·I\"k) z c = 1,1\n"
+    "(definicja normy IEC 60909); R/X i X/R to stosunki jej części rzeczywistej i urojonej.\n"
     "Kod wyjścia: 0 obliczono, 1 dane odrzucone (komunikat na standardowym wyjściu błędów), 2 błędne wywołanie.\n";
 
 struct Opcje {
@@ -89,6 +93,24 @@ std::optional<double> XdoR(const WynikZwarcia& w) {
   return 1.0 / w.StosunekRdoX;
 }
 
+// A UTF-8 text as a JSON string.
+std::string JsonNapis(const std::string& t) {
+  std::string s = "\"";
+  for (const char c : t) {
+    if (c == '"' || c == '\\') {
+      s += '\\';
+      s += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char kod[8];
+      std::snprintf(kod, sizeof kod, "\\u%04x", static_cast<unsigned>(c));
+      s += kod;
+    } else {
+      s += c;
+    }
+  }
+  return s + "\"";
+}
+
 std::string JsonTekst(const Przypadek& p, const WynikZwarcia& w, const PradyZwarciowe& pr) {
   const auto x = XdoR(w);
   std::ostringstream s;
@@ -98,11 +120,26 @@ std::string JsonTekst(const Przypadek& p, const WynikZwarcia& w, const PradyZwar
     << ", \"x_over_r\": " << (x ? Json(*x) : "null") << ", \"zk_pu\": {\"re\": " << Json(w.ImpedancjaZwarciowa.real())
     << ", \"im\": " << Json(w.ImpedancjaZwarciowa.imag()) << "}, \"branch_currents_pu\": [";
   for (size_t b = 0; b < w.PradyGaleziowe.size(); ++b) s << (b ? ", " : "") << Json(std::abs(w.PradyGaleziowe[b]));
+  // The same currents named by their elements and nodes; Zk in ohms at the fault point.
+  s << "], \"branches\": [";
+  for (size_t b = 0; b < w.PradyGaleziowe.size() && b < w.sieci.galezie.size(); ++b) {
+    const Galaz& g = w.sieci.galezie[b];
+    const bool zrodlo = g.rodzaj == RodzajGalezi::System || g.rodzaj == RodzajGalezi::Generator;
+    s << (b ? ", " : "") << "{\"element\": \"" << NazwaGalezi(g) << "\", \"from_node\": " << g.wezelPlus
+      << ", \"to_node\": " << (zrodlo ? std::string("null") : std::to_string(g.wezelMinus))
+      << ", \"i_pu\": " << Json(std::abs(w.PradyGaleziowe[b])) << "}";
+  }
+  const Zespolona zk = ImpedancjaZwarciowaOm(w);
+  s << "], \"zk_ohm\": {\"re\": " << Json(zk.real()) << ", \"im\": " << Json(zk.imag()) << "}";
   // The currents of the results window, as their boxes show them.
-  s << "], \"ib_kA\": " << Json(common::NaLiczbe(pr.PrWylSym));
+  s << ", \"ib_kA\": " << Json(common::NaLiczbe(pr.PrWylSym));
   if (pr.PrZwUdar) s << ", \"kappa\": " << Json(common::NaLiczbe(*pr.WspUdaru)) << ", \"ip_kA\": " << Json(common::NaLiczbe(*pr.PrZwUdar));
   if (pr.PrZwCieplny) s << ", \"m\": " << Json(common::NaLiczbe(*pr.WspM)) << ", \"ith_kA\": " << Json(common::NaLiczbe(*pr.PrZwCieplny));
-  s << "}\n";
+  // The notices the window shows after the computation, as written on the error stream.
+  s << ", \"warnings\": [";
+  const std::vector<std::string> uwagi = OstrzezeniaZwarcia(p);
+  for (size_t i = 0; i < uwagi.size(); ++i) s << (i ? ", " : "") << JsonNapis(uwagi[i]);
+  s << "]}\n";
   return s.str();
 }
 

@@ -189,4 +189,6 @@ WynikZwarcia ObliczZwarcie(const Przypadek& p) {
   }
 }
 
+Zespolona ImpedancjaZwarciowaOm(const WynikZwarcia& w) { return w.ImpedancjaZwarciowa * w.baza.ImpedancjaBazowa; }
+
 }  // namespace zwarcia

@@ -39,6 +39,11 @@ struct WynikZwarcia {
   double StosunekRdoX = 0;    // Re(Zk) / Im(Zk); X/R is its inverse
 };
 
+// Zk in ohms at the fault point: Zk in per unit times the base impedance of
+// the fault's level, (1,05·Un)² / MocBazowa. Since I″k = c·Un/(√3·|Zk|) with
+// c = 1,1, this is the IEC 60909 short-circuit impedance.
+Zespolona ImpedancjaZwarciowaOm(const WynikZwarcia& w);
+
 // Runs the computation on the case as the wizard leaves it. Never throws:
 // a cell that is not a number (its conversion message), a value that
 // cannot be computed, a node outside the network, a singular Yw, results

@@ -418,6 +418,28 @@ TEST_F(KreatorZwarcTest, ComputeWithCheckAndComputation) {
   EXPECT_DOUBLE_EQ(p.CzasZwarcia, 0.5);
 }
 
+// Node 3 is reached by the two 110 kV lines 2-3 (and by G1); 220 kV typed
+// for it is computed as typed, with a notice before the results.
+TEST_F(KreatorZwarcTest, FaultVoltageOtherThanTheLinesIsToldAndComputed) {
+  idzDo(13);
+  k.WsteczBBClick();
+  k.WsteczBBClick();
+  k.DalejBBClick("220");
+  k.DalejBBClick("0,2");
+  d.wpisy.clear();
+  k.DalejBBClick("");  // "&Oblicz"
+  ASSERT_EQ(d.wpisy.size(), 1u) << d.ostatni();
+  EXPECT_EQ(d.wpisy[0].ikona, Ikona::Informacja);
+  EXPECT_EQ(d.wpisy[0].tytul, "Uwaga");
+  EXPECT_EQ(d.wpisy[0].tekst,
+            "Napięcie znamionowe w miejscu zwarcia (węzeł nr 3) podano 220 kV, a linie dołączone do tego węzła mają "
+            "napięcie znamionowe 110 kV. Obliczenia wykonano dla 220 kV.");
+  ASSERT_TRUE(k.wyniki().has_value());
+  EXPECT_DOUBLE_EQ(k.wyniki()->baza.NapiecieBazowe, 231);  // 1,05 x 220 kV
+  EXPECT_TRUE(k.widok().koniecP);
+  EXPECT_TRUE(k.widok().sbZapisz);
+}
+
 TEST_F(KreatorZwarcTest, FaultsInsideComputeLeaveTheViewAsItWas) {
   idzDo(13);
   const Widok przed = k.widok();

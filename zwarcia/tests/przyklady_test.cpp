@@ -257,6 +257,21 @@ TEST_P(ZadaniaZwarcia, TrybWsadowyZgadzaSieZNiezaleznymObliczeniem) {
   const std::vector<double> prady = TablicaZJson(json, "branch_currents_pu");
   ASSERT_EQ(prady.size(), wzor.pradyGalezi.size());
   for (size_t b = 0; b < prady.size(); ++b) EXPECT_NEAR(prady[b], wzor.pradyGalezi[b], 1e-6) << "gałąź " << b + 1;
+  // Zk in ohms on the fault's level, 1,05·Un: the independent Zk times (1,05·Un)² / 100 MVA,
+  // the digits the report shows.
+  const double zb = std::pow(1.05 * p.napiecieKv, 2) / kSb;
+  const size_t om = json.find("\"zk_ohm\"");
+  ASSERT_NE(om, std::string::npos);
+  EXPECT_NEAR(std::stod(json.substr(json.find("\"re\": ", om) + 6)), wzor.Zk.real() * zb, 5e-5);
+  EXPECT_NEAR(std::stod(json.substr(json.find("\"im\": ", om) + 6)), wzor.Zk.imag() * zb, 5e-5);
+  // The labelled branches carry the same currents, one per branch.
+  size_t od = json.find("\"branches\": [");
+  for (size_t b = 0; b < prady.size(); ++b) {
+    od = json.find("\"i_pu\": ", od);
+    ASSERT_NE(od, std::string::npos) << "gałąź " << b + 1;
+    od += 8;
+    EXPECT_NEAR(std::stod(json.substr(od)), wzor.pradyGalezi[b], 5e-5) << "gałąź " << b + 1;
+  }
   // The student picks κ off a chart whose X/R axis runs from 0,5 to 200.
   EXPECT_GE(wzor.Zk.imag() / wzor.Zk.real(), 0.5);
   EXPECT_LE(wzor.Zk.imag() / wzor.Zk.real(), 200);

@@ -51,6 +51,15 @@ const std::string kKreska(73, '-');
 //   Zk = Yw11 / det = 0,0047397 + j0,0589715, |Zk| = 0,0591617
 //   |If| = E / |Zk| = 1,0476190 / 0,0591617 = 17,7077
 //   I″ = 17,7077 · 100 / (√3 · 115,5) = 17,7077 · 0,4998704 = 8,8516 kA
+// Zk in ohms on the base impedance 115,5² / 100 = 133,4025 Ω:
+//   0,0047397 · 133,4025 = 0,6323 Ω, 0,0589715 · 133,4025 = 7,8669 Ω;
+//   R/X = 0,0047397 / 0,0589715 = 0,0804, X/R = 12,44
+// Branch currents with node 2 at zero (E = 1,0476190 at both sources):
+//   y_S = Yw11 − (y_T + y_L) = −j25; y_G = Yw22 − (y_T + y_L) = 0,2493766 − j4,9875311
+//   y_L = 1 / ((3 + j10) / 133,4025) = 3,671628 − j12,238761, y_T = −Yw12 − y_L = 0,3000000 − j9,995499
+//   U1 = y_S·E / Yw11 = −j25 · 1,0476190 · (3,9716284 + j47,2342605) / 2246,8491 = 0,550588 − j0,0462954
+//   S1: |y_S (E − U1)| = 25 · |0,497031 + j0,0462954| = 12,4796; G1: |y_G|·E = 4,993762 · 1,047619 = 5,2316
+//   T1: |y_T|·|U1| = 10,000000 · 0,552531 = 5,5253; L1: |y_L|·|U1| = 12,777642 · 0,552531 = 7,0600
 TEST(RaportZwarcia, WorkedCaseLineByLine) {
   const Przypadek p = Przyklad();
   const WynikZwarcia w = ObliczZwarcie(p);
@@ -107,13 +116,22 @@ TEST(RaportZwarcia, WorkedCaseLineByLine) {
       " Napiecie znamionowe sieci w miejscu zwarcia Un=110 kV",
       " Czas trwania zwarcia t=0,25 s",
       kKreska,
+      " Prądy w gałęziach podczas zwarcia [j.w.]:",
+      "     S1 (węzeł 1): 12,4796",
+      "     G1 (węzeł 2): 5,2316",
+      "     T1 (węzły 1-2): 5,5253",
+      "     L1 (węzły 1-2): 7,0600",
+      kKreska,
       " Parametry prądu zwarciowego w miejscu zwarcia:",
       "  - prąd początkowy I=8,8516 kA",
+      "  - impedancja obwodu zwarciowego Zk=0,6323 + j7,8669 om",
+      "  - stosunek R/X=0,0804 (X/R=12,44)",
   };
-  EXPECT_EQ(oczekiwany.size(), 53u);
+  // 53 lines of the data and I″, the branch block (heading, four branches, dash line), Zk and R/X.
+  EXPECT_EQ(oczekiwany.size(), 61u);
   EXPECT_EQ(RaportZwarcia(p, w, std::nullopt), oczekiwany);
 
-  // With a task: its block between the blank line 3 and the data, 56 lines.
+  // With a task: its block between the blank line 3 and the data, 64 lines.
   std::vector<std::string> zZadaniem = oczekiwany;
   zZadaniem.insert(zZadaniem.begin() + 3, {"Zadanie:", "Wyznaczyć prąd zwarciowy w węźle 2.", ""});
   EXPECT_EQ(RaportZwarcia(p, w, "Wyznaczyć prąd zwarciowy w węźle 2."), zZadaniem);

@@ -308,3 +308,44 @@ TEST(SprawdzenieZwarciaTest, AcceptsOrRefusesWithTheRuleMessage) {
     EXPECT_EQ(d.wpisy[0].ikona, common::Ikona::Blad);
   }
 }
+
+// The base case has lines 1-2 and 2-3 at 110 kV, a transformer 3-4 and a
+// generator at 4; each variant sets the fault node, the typed voltage and
+// the line levels.
+TEST(SprawdzenieZwarciaTest, VoltageAtTheFaultNodeAgainstItsLines) {
+  const std::string kPoczatek = "Napięcie znamionowe w miejscu zwarcia (węzeł nr ";
+  struct Przyklad {
+    const char* nazwa;
+    int wezel;
+    double kV;
+    std::function<void(Przypadek&)> zmiana;
+    std::string uwaga;  // empty: nothing to tell
+  };
+  const Przyklad przyklady[] = {
+      {"same level", 2, 110, [](Przypadek&) {}, ""},
+      {"110,0 is 110", 2, 110, [](Przypadek& p) { p.LinieSG.setCell(3, 1, "110,0"); }, ""},
+      {"node touched only by a transformer and a generator", 4, 30, [](Przypadek&) {}, ""},
+      {"one line at the node", 1, 220, [](Przypadek&) {},
+       kPoczatek + "1) podano 220 kV, a linia dołączona do tego węzła ma napięcie znamionowe 110 kV. Obliczenia "
+                   "wykonano dla 220 kV."},
+      {"two lines, one level", 2, 220, [](Przypadek&) {},
+       kPoczatek + "2) podano 220 kV, a linie dołączone do tego węzła mają napięcie znamionowe 110 kV. Obliczenia "
+                   "wykonano dla 220 kV."},
+      {"two levels, one of them typed", 2, 110, [](Przypadek& p) { p.LinieSG.setCell(3, 2, "220"); },
+       kPoczatek + "2) podano 110 kV, a linie dołączone do tego węzła mają napięcia znamionowe 110 i 220 kV. "
+                   "Obliczenia wykonano dla 110 kV."},
+      {"three levels in ascending order, the node as the line's end", 2, 110,
+       [](Przypadek& p) { p.LinieSG.setCell(3, 1, "400"); p.LinieSG.setCell(3, 2, "220"); Linia(p, 3, "4", "2"); },
+       kPoczatek + "2) podano 110 kV, a linie dołączone do tego węzła mają napięcia znamionowe 110, 220 i 400 kV. "
+                   "Obliczenia wykonano dla 110 kV."},
+  };
+  for (const auto& c : przyklady) {
+    SCOPED_TRACE(c.nazwa);
+    Przypadek p = Baza();
+    p.WezelZwarcia = c.wezel;
+    p.NapiecieZwarcia = c.kV;
+    c.zmiana(p);
+    const auto uwagi = OstrzezeniaZwarcia(p);
+    EXPECT_EQ(uwagi, c.uwaga.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.uwaga});
+  }
+}

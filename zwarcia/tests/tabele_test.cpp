@@ -97,7 +97,8 @@ TEST(TabeleZwarcia, WorkedCaseEveryCell) {
       {&yw, 0, 0, ""}, {&yw, 2, 0, "2"}, {&yw, 0, 1, "1"},
       {&yw, 1, 1, "3,9716 - j47,2343"}, {&yw, 2, 1, "-3,9716 + j22,2343"}, {&yw, 1, 2, "-3,9716 + j22,2343"},
       {&yw, 2, 2, "4,2210 - j27,2218"},
-      {&ik, 0, 0, "k"}, {&ik, 1, 0, "Ik"}, {&ik, 0, 4, "4"},
+      {&ik, 0, 0, "Gałąź"}, {&ik, 1, 0, "Ik [j.w.]"}, {&ik, 0, 1, "S1 (węzeł 1)"}, {&ik, 0, 2, "G1 (węzeł 2)"},
+      {&ik, 0, 3, "T1 (węzły 1-2)"}, {&ik, 0, 4, "L1 (węzły 1-2)"},
       {&ik, 1, 1, "12,4796"}, {&ik, 1, 2, "5,2316"}, {&ik, 1, 3, "5,5253"}, {&ik, 1, 4, "7,0600"},
   });
 }
@@ -121,7 +122,7 @@ TEST(TabeleZwarcia, TitlesSizesAndWidths) {
       {TabelaYg(w), "Macierz admitancji gałęziowych Yg (w jednostach względnych)", 5, 5, {45, 95}},
       {TabelaStrukturalna(w), "Gałęziowo-węzłowa macierz strukturalna układu", 5, 3, {25}},
       {TabelaYw(w), "Macierz admitancji węzłowych Yw (w jednostach względnych)", 3, 3, {45, 95}},
-      {TabelaPradow(w), "Wektor prądów gałęziowych", 2, 5, {40, 110}},
+      {TabelaPradow(w), "Wektor prądów gałęziowych", 2, 5, {130, 110}},
   };
   for (const Oczekiwana& o : tabele) {
     SCOPED_TRACE(o.tytul);

@@ -82,13 +82,36 @@ TEST_F(WsadowyZwarc, ComputesTheExampleAsJson) {
     p = out.str().find_first_of(",]", p) + 1;
   }
   EXPECT_EQ(out.str()[p - 1], ']');  // exactly five branches
+  // The same currents named: the system feeds node 1; L2 runs from node 3 to node 2.
+  for (const char* obiekt : {"{\"element\": \"S1\", \"from_node\": 1, \"to_node\": null, \"i_pu\": 12.4",
+                             "{\"element\": \"L2\", \"from_node\": 3, \"to_node\": 2, \"i_pu\": 7.06"})
+    EXPECT_NE(out.str().find(obiekt), std::string::npos) << obiekt;
+  // Zk in ohms: the per-unit values times 115,5² / 100 = 133,4025 Ω.
+  const size_t om = out.str().find("\"zk_ohm\"");
+  EXPECT_NEAR(zJson("re", om), 0.0047397 * 133.4025, 5e-5);
+  EXPECT_NEAR(zJson("im", om), 0.0589715 * 133.4025, 5e-5);
   EXPECT_EQ(zJson("ib_kA"), 8.8516);  // as the breaking-current box shows it
   EXPECT_FALSE(maKlucz("ip_kA"));
   EXPECT_FALSE(maKlucz("ith_kA"));
+  EXPECT_NE(out.str().find("\"warnings\": []"), std::string::npos);
+  EXPECT_EQ(err.str(), "");
 
   ASSERT_EQ(uruchom({"--batch", zrz, "--fault-node", "1", "--fault-kv", "110", "--duration", "1", "--json"}), 0);
   EXPECT_NEAR(zJson("ik_kA"), 15.2311, 5e-5);
   EXPECT_NEAR(zJson("x_over_r"), 97.542, 5e-4);
+}
+
+// Node 2 is reached by the 110 kV line L2 (3-2), by T1 and by G1; 220 kV
+// typed there is computed as typed and reported as a notice.
+TEST_F(WsadowyZwarc, FaultVoltageOtherThanTheLinesIsComputedWithANotice) {
+  ASSERT_EQ(uruchom({"--batch", zrz, "--fault-node", "2", "--fault-kv", "220", "--duration", "0,1", "--json"}), 0)
+      << err.str();
+  const std::string uwaga =
+      "Napięcie znamionowe w miejscu zwarcia (węzeł nr 2) podano 220 kV, a linia dołączona do tego węzła ma "
+      "napięcie znamionowe 110 kV. Obliczenia wykonano dla 220 kV.";
+  EXPECT_EQ(err.str(), uwaga + "\n");
+  EXPECT_NE(out.str().find("\"warnings\": [\"" + uwaga + "\"]"), std::string::npos) << out.str();
+  EXPECT_EQ(zJson("fault_kv"), 220);
 }
 
 TEST_F(WsadowyZwarc, FactorsGiveThePeakAndThermalCurrents) {
@@ -115,9 +138,13 @@ TEST_F(WsadowyZwarc, ListingAndItsFile) {
             0)
       << err.str();
   const std::string s = out.str();
-  // The text report, ending with the initial current and the three current lines:
+  // The text report, ending with the initial current, Zk with R/X (the worked case of the
+  // report test: 0,6323 + j7,8669 Ω) and the three current lines:
   // ip = √2·1·8,8516 = 12,5181; Ith = 8,8516·√3 = 15,3314.
-  const std::string koniec = "  - prąd początkowy I=8,8516 kA\n  - prąd zwarciowy udarowy I=12,5181 kA\n"
+  const std::string koniec = "  - prąd początkowy I=8,8516 kA\n"
+                             "  - impedancja obwodu zwarciowego Zk=0,6323 + j7,8669 om\n"
+                             "  - stosunek R/X=0,0804 (X/R=12,44)\n"
+                             "  - prąd zwarciowy udarowy I=12,5181 kA\n"
                              "  - prąd wyłączeniowy symetryczny I=8,8516 kA\n  - prąd zwarciowy cieplny I=15,3314 kA\n";
   ASSERT_GE(s.size(), koniec.size());
   EXPECT_EQ(s.substr(s.size() - koniec.size()), koniec) << s;
