@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   aplikacja.setQuitOnLastWindowClosed(false);  // only the main window's confirmed close ends the program
 
   common::QtDialogService dialogi;
-  zwarcia::Program program(dialogi, QApplication::applicationDirPath().toStdString());
+  zwarcia::Program program(dialogi);
   dialogi.setParent(program.glowna.get());
   if (!argumenty.empty()) program.argument = argumenty.front();
   program.pokaz();

@@ -14,11 +14,6 @@ bool RecordingDialogService::askYesNo(const std::string& tytul, const std::strin
   return odpowiedz;
 }
 
-bool RecordingDialogService::openWithDesktop(const std::string& sciezka) {
-  otwartePliki.push_back(sciezka);
-  return pulpitOtwiera;
-}
-
 std::optional<std::string> RecordingDialogService::askSaveFileName(const ZapisPliku& zapis) {
   dialogiZapisu.push_back(zapis);
   if (nazwyPlikow.empty()) return std::nullopt;

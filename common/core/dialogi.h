@@ -30,8 +30,6 @@ class DialogService {
   virtual void message(Ikona ikona, const std::string& tytul, const std::string& tekst) = 0;
   // A Yes/No question with the question icon; true for Yes.
   virtual bool askYesNo(const std::string& tytul, const std::string& tekst) = 0;
-  // Asks the desktop to open a file (the help); false when it cannot.
-  virtual bool openWithDesktop(const std::string& sciezka) = 0;
   // The chosen path, or nothing when the user cancels.
   virtual std::optional<std::string> askSaveFileName(const ZapisPliku& zapis) = 0;
 
@@ -39,7 +37,7 @@ class DialogService {
 };
 
 // The test implementation: records every box, answers questions from a
-// queue (then with `domyslnaOdpowiedz`), and opens nothing.
+// queue (then with `domyslnaOdpowiedz`).
 class RecordingDialogService : public DialogService {
  public:
   struct Wpis {
@@ -50,7 +48,6 @@ class RecordingDialogService : public DialogService {
 
   void message(Ikona ikona, const std::string& tytul, const std::string& tekst) override;
   bool askYesNo(const std::string& tytul, const std::string& tekst) override;
-  bool openWithDesktop(const std::string& sciezka) override;
   std::optional<std::string> askSaveFileName(const ZapisPliku& zapis) override;
 
   std::vector<Wpis> wpisy;
@@ -58,8 +55,6 @@ class RecordingDialogService : public DialogService {
   std::deque<std::optional<std::string>> nazwyPlikow;  // answers; empty: cancelled
   std::deque<bool> odpowiedzi;
   bool domyslnaOdpowiedz = false;
-  std::vector<std::string> otwartePliki;
-  bool pulpitOtwiera = true;
 
   // The text of the last box, or empty.
   std::string ostatni() const { return wpisy.empty() ? std::string() : wpisy.back().tekst; }
@@ -70,13 +65,12 @@ class RecordingDialogService : public DialogService {
 namespace common {
 
 // For the batch mode: every box becomes a line on the error stream, every
-// question is answered No, nothing is opened.
+// question is answered No.
 class ConsoleDialogService : public DialogService {
  public:
   explicit ConsoleDialogService(std::ostream& strumien) : strumien_(strumien) {}
   void message(Ikona ikona, const std::string& tytul, const std::string& tekst) override;
   bool askYesNo(const std::string&, const std::string&) override { return false; }
-  bool openWithDesktop(const std::string&) override { return false; }
   std::optional<std::string> askSaveFileName(const ZapisPliku&) override { return std::nullopt; }
   int bledy = 0;  // error boxes shown
 

@@ -1,12 +1,10 @@
 #include "common/ui/dialogi_qt.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 
 #include "common/ui/tekst.h"
 
@@ -51,10 +49,6 @@ bool QtDialogService::askYesNo(const std::string& tytul, const std::string& teks
   const bool tak = box.exec() == QMessageBox::Yes;
   Przywroc(nad);
   return tak;
-}
-
-bool QtDialogService::openWithDesktop(const std::string& sciezka) {
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(sciezka)));
 }
 
 }  // namespace common

@@ -15,7 +15,6 @@ class QtDialogService : public DialogService {
 
   void message(Ikona ikona, const std::string& tytul, const std::string& tekst) override;
   bool askYesNo(const std::string& tytul, const std::string& tekst) override;
-  bool openWithDesktop(const std::string& sciezka) override;
   std::optional<std::string> askSaveFileName(const ZapisPliku& zapis) override;
 
  private:

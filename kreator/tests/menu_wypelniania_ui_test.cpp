@@ -46,7 +46,7 @@ class MenuWypelnianiaTest : public QObject {
  private slots:
   void init() {
     d = std::make_unique<common::RecordingDialogService>();
-    program = std::make_unique<Program>(*d, QDir::tempPath().toStdString() + "/brak-pomocy");
+    program = std::make_unique<Program>(*d);
     g = program->glowna.get();
     m = g->MenuP;
     program->pokaz();

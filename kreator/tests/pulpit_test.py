@@ -14,6 +14,7 @@ from pulpit import Wykonaj  # noqa: E402
 KREATOR, PRZYKLADY = sys.argv[1], sys.argv[2]
 ZAD1 = os.path.join(PRZYKLADY, "kreator", "ZAD1.ZRM")
 TABELA_LINII = "Rezystancja, reaktancja i susceptancja linii"
+POMOC = "Pomoc — Kreator"
 
 
 def scenariusz(p, program):
@@ -47,8 +48,10 @@ def scenariusz(p, program):
         ("\"Schemat układu\"", lambda: p.klik_na_pasku(od_lewej=175),
          "Schemat symulowanego układu", "Schemat symulowanego układu"),
         ("Escape closes the scheme", lambda: p.klawisze("Escape"), "Kreator", "Kreator"),
-        ("\"Pomoc\" without a help file", lambda: p.klik_na_pasku(od_lewej=60), "UWAGA !!!", "UWAGA !!!"),
-        ("OK", lambda: p.klawisze("Return"), "Kreator", "Kreator"),
+        ("\"Pomoc\"", lambda: p.klik_na_pasku(od_lewej=60), POMOC, POMOC),
+        ("Escape closes the help", lambda: p.klawisze("Escape"), "Kreator", "Kreator"),
+        ("F1 in the wizard", lambda: p.klawisze("F1"), POMOC, POMOC),
+        ("Escape again", lambda: p.klawisze("Escape"), "Kreator", "Kreator"),
         ("the background's \"Zamknij\" asks", lambda: p.klik_na_pasku(od_prawej=70), "Koniec", "Koniec"),
         ("Enter answers No: the program goes on", lambda: p.klawisze("Return"), "Kreator", "Kreator"),
         ("start without an exercise", lambda: p.uruchom([program]), "Kreator", "Kreator"),

@@ -50,7 +50,7 @@ class TGlownaTest : public QObject {
  private slots:
   void init() {
     d = std::make_unique<common::RecordingDialogService>();
-    program = std::make_unique<Program>(*d, QDir::tempPath().toStdString() + "/brak-pomocy");
+    program = std::make_unique<Program>(*d);
     g = program->glowna.get();
     sprawdzajKazdaStrone();
     uciete.clear();
@@ -171,8 +171,24 @@ class TGlownaTest : public QObject {
     QCOMPARE(tlo->img_Slop->width(), qRound(ekran.height() * 542.0 / 1830.0));
     QCOMPARE(tlo->naglowek->width(), ekran.width());
 
+    // "Pomoc" opens the built-in help at its contents; F1 at the section of the page shown.
+    common::TF_Pomoc* pomoc = program->pomoc.get();
     QTest::mouseClick(tlo->sb_Help, Qt::LeftButton);
-    QVERIFY(d->ostatni().rfind("Nie znaleziono pliku pomocy \"Help.chm\"", 0) == 0);
+    QVERIFY(pomoc->isVisible());
+    QCOMPARE(pomoc->windowTitle(), QString::fromUtf8("Pomoc — Kreator"));
+    QCOMPARE(pomoc->adres(), QString("index.html"));
+    QVERIFY(pomoc->Tekst->toPlainText().size() > 100);  // the page came from the program's resources
+    QVERIFY(pomoc->szukaj("epsilon"));
+    QVERIFY(!pomoc->szukaj("qwertyuiop"));
+    QTest::keyClick(pomoc->Tekst, Qt::Key_Escape);
+    QVERIFY(!pomoc->isVisible());
+    g->DalejBBClick();  // the node count
+    g->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(g));
+    QTest::keyClick(g->DaneE, Qt::Key_F1);
+    QVERIFY(pomoc->isVisible());
+    QCOMPARE(pomoc->adres(), QString("uzycie.html#strona-1"));
+    pomoc->close();
 
     d->odpowiedzi = {false};
     QTest::mouseClick(tlo->sb_CloseTlo, Qt::LeftButton);
@@ -273,7 +289,7 @@ class TGlownaTest : public QObject {
     zly.close();
 
     program.reset();
-    program = std::make_unique<Program>(*d, QDir::tempPath().toStdString());
+    program = std::make_unique<Program>(*d);
     program->argument = (folder + "/zad1.zrm").toStdString();
     g = program->glowna.get();
     program->pokaz();
@@ -301,7 +317,7 @@ class TGlownaTest : public QObject {
 
   void theTaskStatementInItsWindow() {
     program.reset();
-    program = std::make_unique<Program>(*d, QDir::tempPath().toStdString());
+    program = std::make_unique<Program>(*d);
     program->argument = PRZYKLADY "/ZAD1.ZRM";
     g = program->glowna.get();
     program->pokaz();

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   QApplication aplikacja(argc, argv);
   const QString folder = argc > 1 ? argv[1] : ".";
   common::RecordingDialogService dialogi;
-  kreator::Program program(dialogi, ".");
+  kreator::Program program(dialogi);
   program.pokaz();
   auto& k = *program.glowna;
   Zrzut(folder + "/kreator-powitanie.png");

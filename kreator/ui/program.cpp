@@ -5,19 +5,20 @@
 
 #include "common/core/pliki.h"
 #include "common/core/powloka.h"
+#include "common/ui/tekst.h"
+#include "kreator/core/pomoc.h"
 #include "common/ui/okna.h"
 #include "kreator/core/tabele.h"
 #include "kreator/core/zadanie.h"
 
 namespace kreator {
 
-Program::Program(common::DialogService& dialogi, std::string folderProgramu)
+Program::Program(common::DialogService& dialogi)
     : kreator(przypadek, dialogi),
       stanWynikow(dialogi),
       stanKataloguLinii(Tabela::Linie, przypadek, dialogi),
       stanKataloguTrafo(Tabela::Trafo, przypadek, dialogi),
-      dialogi_(dialogi),
-      folder_(std::move(folderProgramu)) {
+      dialogi_(dialogi) {
   glowna = std::make_unique<TGlowna>(kreator, dialogi);
   podglad = std::make_unique<common::TF_Podglad>();
   katalogLinii = std::make_unique<TKatalogLini>(stanKataloguLinii);
@@ -93,14 +94,26 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
     common::Aktywuj(glowna.get());
   });
   QObject::connect(tlo->sb_CloseTlo, &QPushButton::clicked, glowna.get(), &TGlowna::ZamknijBBClick);
-  QObject::connect(tlo->sb_Help, &QPushButton::clicked, glowna.get(),
-                   [this] { common::OtworzPomoc(dialogi_, folder_); });
 
   // --- "Treść zadania": the task statement in a window of its own ---
   tresc = std::make_unique<common::TF_Tresc>();
   common::UstawWlasciciela(tresc.get(), tlo.get());  // from the background's bar, like the pictures
   QObject::connect(tlo->sb_Tresc, &QPushButton::clicked, glowna.get(), [this] { pokazTresc(); });
   // (end of the task statement)
+
+  // The help: "Pomoc" opens its contents, F1 the section about the window in front.
+  QStringList strony;
+  for (const std::string& s : StronyPomocy()) strony << QString::fromStdString(s);
+  pomoc = std::make_unique<common::TF_Pomoc>(QString::fromUtf8(kTytulPomocy), ":/pomoc/kreator", strony);
+  common::UstawWlasciciela(pomoc.get(), tlo.get());
+  QObject::connect(tlo->sb_Help, &QPushButton::clicked, glowna.get(), [this] { pomoc->pokaz(kPomocSpisTresci); });
+  common::PodepnijF1(pomoc.get(), [this](QWidget* aktywne) {
+    std::string adres = kPomocSpisTresci;
+    if (aktywne == glowna.get()) adres = PomocStrony(przypadek.Krok);
+    if (aktywne == dane.get()) adres = PomocTabeli(common::S(dane->windowTitle()));
+    if (aktywne == wynik.get()) adres = kPomocWynikow;
+    return QString::fromStdString(adres);
+  });
 }
 
 Program::~Program() = default;

@@ -12,6 +12,7 @@
 #include "kreator/ui/katalogi.h"
 #include "common/ui/okna_pomocnicze.h"
 #include "common/ui/tf_tlo.h"
+#include "common/ui/tf_pomoc.h"
 #include "common/ui/tf_tresc.h"
 #include "common/ui/tdane.h"
 #include "kreator/ui/tf_wynik.h"
@@ -21,8 +22,7 @@ namespace kreator {
 
 class Program {
  public:
-  // `folderProgramu` is where the help file lies.
-  Program(common::DialogService& dialogi, std::string folderProgramu);
+  explicit Program(common::DialogService& dialogi);
   ~Program();
 
   // Shows the main window; the background follows behind it.
@@ -63,10 +63,10 @@ class Program {
   std::unique_ptr<common::OknoObrazka> daneElementow, schemat;
   std::unique_ptr<TF_Wynik> wynik;
   std::unique_ptr<common::TF_Tresc> tresc;
+  std::unique_ptr<common::TF_Pomoc> pomoc;
 
  private:
   common::DialogService& dialogi_;
-  std::string folder_;
 };
 
 }  // namespace kreator

@@ -6,7 +6,7 @@
 //   # comment; outside the texts of "tytul", "napis" and "zadanie" a "#"
 //   ends the line
 //   rodzaj rozplyw|zwarcia  the program: Kreator (the default) or zwarcia
-//   dane PLIK              the data lines of the ".ZRM" (3..) or ".ZRZ" (2..)
+//   dane PLIK              the data lines of the ".ZRM" (3..30) or ".ZRZ" (3..26)
 //   wyjscie NAZWA          base name of ZAD1.ZRM, .SRM, .URM, .DRM (.ZRZ ...)
 //   tytul TEKST            title of the scheme picture
 //   rozmiar SZER WYS       scheme picture size in pixels (at most 1000 x 700)

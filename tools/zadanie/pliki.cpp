@@ -88,9 +88,10 @@ const UkladPliku& UkladZrm() {
 }
 
 const UkladPliku& UkladZrz() {
-  // Data line i is ".ZRZ" line i + 2; the counts stand on lines 2, 3, 6, 11, 18.
+  // Data line i is ".ZRZ" line i + 3, after the two integrity lines; the
+  // counts stand on lines 3, 4, 7, 12, 19.
   static const UkladPliku u{".ZRZ",
-                            2,
+                            3,
                             {{"liczba węzłów", -1},
                              {"liczba węzłów zasilanych z systemów", -1},
                              {"systemy: węzeł", 1},

@@ -26,11 +26,11 @@ struct WierszUkladu {
 };
 struct UkladPliku {
   const char* rozszerzenie;  // ".ZRM"
-  int pierwszy;              // the file's line number (as the program counts) of data line 0
+  int pierwszy;              // the file's line number of data line 0, the file's first line being 1
   std::vector<WierszUkladu> wiersze;
 };
 const UkladPliku& UkladZrm();  // lines 3 to 30 of the load-flow file
-const UkladPliku& UkladZrz();  // lines 2 to 25 of the short-circuit file
+const UkladPliku& UkladZrz();  // lines 3 to 26 of the short-circuit file
 
 // The data lines of the exercise file from the teacher's data file (UTF-8
 // or Windows-1250, any line ends), in Windows-1250 without line ends or

@@ -19,7 +19,7 @@ std::string Opis(const std::string& dalej) {
 }
 const std::string kZwarcie = "zwarcie 2 110 0,5\n";
 
-// Lines 2 to 25 of a ".ZRZ": node 1 fed by a system, a 20 km line to node
+// Lines 3 to 26 of a ".ZRZ": node 1 fed by a system, a 20 km line to node
 // 2, a transformer from node 2 down to node 3 with a generator.
 const std::vector<std::string> kTrzyWezly = {"3",  "1",  "1;", "2000;", "1",     "3;",   "50;",   "12;",
                                              "1;", "1",  "2;", "3;",    "63;",   "250;", "10,5;", "1;",
@@ -129,27 +129,31 @@ TEST(OpisZwarcia, NiezgodnosciZDanymi) {
 
 TEST(DaneZwarcia, BledyWskazujaWierszPlikuZrz) {
   struct Przyklad {
-    size_t wiersz;  // of the data (0 = line 2 of the ".ZRZ"), replaced by `tekst`
+    size_t wiersz;  // of the data (0 = line 3 of the ".ZRZ"), replaced by `tekst`
     std::string tekst;
     size_t ile;            // messages
     std::string pierwszy;  // the first of them
   };
-  // A comment heads the data file, so data line i is file line i + 2.
+  // A comment heads the data file, so data line i is its line i + 2 and line i + 3
+  // of the ".ZRZ", whose lines 1 and 2 are the integrity lines.
   const Przyklad przyklady[] = {
       {22, "20", 0, ""},  // the final ";" may be missing
       // A count that is no whole number counts as 0, so its two columns have a value too many.
       {1, "1,5", 3,
-       "wiersz 3 pliku danych (wiersz 3 pliku .ZRZ, liczba węzłów zasilanych z systemów): „1,5” nie jest liczbą "
+       "wiersz 3 pliku danych (wiersz 4 pliku .ZRZ, liczba węzłów zasilanych z systemów): „1,5” nie jest liczbą "
        "całkowitą nieujemną"},
       {7, "12x;", 1,
-       "wiersz 9 pliku danych (wiersz 9 pliku .ZRZ, generatory: reaktancja przejściowa Xd\" [%]): wartość nr 1 "
+       "wiersz 9 pliku danych (wiersz 10 pliku .ZRZ, generatory: reaktancja przejściowa Xd\" [%]): wartość nr 1 "
        "„12x” nie jest liczbą"},
       {15, "1;;", 1,
-       "wiersz 17 pliku danych (wiersz 17 pliku .ZRZ, transformatory: liczba transformatorów): 2 wartości, a "
+       "wiersz 17 pliku danych (wiersz 18 pliku .ZRZ, transformatory: liczba transformatorów): 2 wartości, a "
        "elementów jest 1"},
       // One more line in the count: each of the seven line columns is one short.
       {16, "2", 7,
-       "wiersz 19 pliku danych (wiersz 19 pliku .ZRZ, linie: początek w węźle): 1 wartości, a elementów jest 2"},
+       "wiersz 19 pliku danych (wiersz 20 pliku .ZRZ, linie: początek w węźle): 1 wartości, a elementów jest 2"},
+      // The last line the program reads is the last line of the file.
+      {23, "0,5x;", 1,
+       "wiersz 25 pliku danych (wiersz 26 pliku .ZRZ, linie: liczba torów): wartość nr 1 „0,5x” nie jest liczbą"},
   };
   for (const auto& p : przyklady) {
     SCOPED_TRACE(p.tekst);
@@ -168,14 +172,14 @@ TEST(DaneZwarcia, BledyWskazujaWierszPlikuZrz) {
   }
 }
 
-TEST(DaneZwarcia, OdrzucaWierszePo25) {
+TEST(DaneZwarcia, OdrzucaWierszePo26) {
   const std::string plik = Wszystko(kTrzyWezly);
   EXPECT_EQ(WierszeDanych(plik + "\n\n", nullptr, UkladZrz()).size(), 24u);
   try {
-    WierszeDanych(plik + "26\n", nullptr, UkladZrz());
+    WierszeDanych(plik + "27\n", nullptr, UkladZrz());
     ADD_FAILURE() << "przyjęto";
   } catch (const std::runtime_error& b) {
-    EXPECT_NE(std::string(b.what()).find("wiersze 2–25 pliku .ZRZ"), std::string::npos) << b.what();
+    EXPECT_NE(std::string(b.what()).find("wiersze 3–26 pliku .ZRZ"), std::string::npos) << b.what();
   }
 }
 

@@ -17,6 +17,7 @@ ZAD1 = os.path.join(PRZYKLADY, "zwarcia", "ZAD1.ZRZ")
 WYKRES = "Wykres X/R"
 SYSTEMY = "Reaktancja systemów"
 SCHEMAT = "Schemat symulowanego układu"
+POMOC = "Pomoc — zwarcia"
 
 
 def scenariusz(p, program):
@@ -52,6 +53,10 @@ def scenariusz(p, program):
         ("the background brings the wizard in front of the scheme", tlo, "Zwarcia", "Zwarcia"),
         ("a click on the scheme", lambda: p.klik_w_oknie(SCHEMAT, 20, 20), SCHEMAT, SCHEMAT),
         ("Escape closes the scheme", lambda: p.klawisze("Escape"), "Zwarcia", "Zwarcia"),
+        ("F1 in the wizard opens the help", lambda: p.klawisze("F1"), POMOC, POMOC),
+        ("the background brings the wizard in front of the help", tlo, "Zwarcia", "Zwarcia"),
+        ("\"Pomoc\" brings the help in front", lambda: p.klik_na_pasku(od_lewej=60), POMOC, POMOC),
+        ("Escape closes the help", lambda: p.klawisze("Escape"), "Zwarcia", "Zwarcia"),
         ("the background's \"Zamknij\" asks", lambda: p.klik_na_pasku(od_prawej=70), "Koniec", "Koniec"),
         ("Enter answers No: the program goes on", lambda: p.klawisze("Return"), "Zwarcia", "Zwarcia"),
         ("start without an exercise", lambda: p.uruchom([program]), "Zwarcia", "Zwarcia"),

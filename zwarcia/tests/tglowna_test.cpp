@@ -27,7 +27,7 @@ class TGlownaZwarcTest : public QObject {
 
   void uruchom(const std::string& argument = "") {
     program.reset();
-    program = std::make_unique<Program>(*d, QDir::tempPath().toStdString() + "/brak-pomocy");
+    program = std::make_unique<Program>(*d);
     program->argument = argument;
     g = program->glowna.get();
     // Every page the window turns to shows its prompt and grid headers whole.
@@ -146,7 +146,10 @@ class TGlownaZwarcTest : public QObject {
     QVERIFY(tlo->naglowki[1]->y() >= tlo->naglowki[0]->y() + tlo->naglowki[0]->height());
     QVERIFY(!tlo->sb_Schemat->isVisible());
     QTest::mouseClick(tlo->sb_Help, Qt::LeftButton);
-    QVERIFY(d->ostatni().rfind("Nie znaleziono pliku pomocy", 0) == 0);
+    QVERIFY(program->pomoc->isVisible());
+    QCOMPARE(program->pomoc->windowTitle(), QString::fromUtf8("Pomoc — zwarcia"));
+    QCOMPARE(program->pomoc->adres(), QString("index.html"));
+    program->pomoc->close();
   }
 
   void resultsWindowFactorsChartsAndPreview() {

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   QApplication aplikacja(argc, argv);
   const QString folder = argc > 1 ? argv[1] : ".";
   common::RecordingDialogService dialogi;
-  zwarcia::Program program(dialogi, ".");
+  zwarcia::Program program(dialogi);
   program.pokaz();
   auto& k = *program.glowna;
   auto& p = program.przypadek;

@@ -5,6 +5,8 @@
 
 #include "common/core/pliki.h"
 #include "common/core/powloka.h"
+#include "common/ui/tekst.h"
+#include "zwarcia/core/pomoc.h"
 #include "common/ui/okna.h"
 #include "zwarcia/core/tabele.h"
 #include "zwarcia/core/zadanie.h"
@@ -22,8 +24,8 @@ void Bezpiecznie(common::DialogService& d, const std::function<void()>& akcja) {
 }
 }  // namespace
 
-Program::Program(common::DialogService& dialogi, std::string folderProgramu)
-    : kreator(przypadek, dialogi), stanWyniku(dialogi), dialogi_(dialogi), folder_(std::move(folderProgramu)) {
+Program::Program(common::DialogService& dialogi)
+    : kreator(przypadek, dialogi), stanWyniku(dialogi), dialogi_(dialogi) {
   glowna = std::make_unique<TGlowna>(kreator, dialogi);
   podglad = std::make_unique<common::TF_Podglad>();
   dane = std::make_unique<common::TDane>();
@@ -70,8 +72,6 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
   };
   QObject::connect(tlo.get(), &common::TF_Tlo::klikniete, glowna.get(), [this] { naPrzod(); });
   QObject::connect(tlo->sb_CloseTlo, &QPushButton::clicked, glowna.get(), &TGlowna::ZamknijBBClick);
-  QObject::connect(tlo->sb_Help, &QPushButton::clicked, glowna.get(),
-                   [this] { common::OtworzPomoc(dialogi_, folder_); });
   QObject::connect(tlo->sb_Schemat, &QPushButton::clicked, glowna.get(), [this] { pokazSchemat(); });
   QObject::connect(tlo->sb_DaneElementow, &QPushButton::clicked, glowna.get(), [this] { pokazDaneElementow(); });
   QObject::connect(glowna->Button1, &QPushButton::clicked, glowna.get(), [this] { Button1Click(); });
@@ -119,6 +119,21 @@ Program::Program(common::DialogService& dialogi, std::string folderProgramu)
   common::UstawWlasciciela(tresc.get(), tlo.get());  // from the background's bar, like the pictures
   QObject::connect(tlo->sb_Tresc, &QPushButton::clicked, glowna.get(), [this] { pokazTresc(); });
   // (end of the task statement)
+
+  // The help: "Pomoc" opens its contents, F1 the section about the window in front.
+  QStringList strony;
+  for (const std::string& s : StronyPomocy()) strony << QString::fromStdString(s);
+  pomoc = std::make_unique<common::TF_Pomoc>(QString::fromUtf8(kTytulPomocy), ":/pomoc/zwarcia", strony);
+  common::UstawWlasciciela(pomoc.get(), tlo.get());
+  QObject::connect(tlo->sb_Help, &QPushButton::clicked, glowna.get(), [this] { pomoc->pokaz(kPomocSpisTresci); });
+  common::PodepnijF1(pomoc.get(), [this](QWidget* aktywne) {
+    std::string adres = kPomocSpisTresci;
+    if (aktywne == glowna.get()) adres = PomocStrony(przypadek.Krok);
+    if (aktywne == dane.get()) adres = PomocTabeli(common::S(dane->windowTitle()));
+    if (aktywne == wynik.get()) adres = kPomocWynikow;
+    if (aktywne == wykresRdoX.get() || aktywne == wykresN.get()) adres = kPomocWykresow;
+    return QString::fromStdString(adres);
+  });
 }
 
 Program::~Program() = default;

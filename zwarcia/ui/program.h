@@ -10,6 +10,7 @@
 #include "common/ui/okna_pomocnicze.h"
 #include "common/ui/tdane.h"
 #include "common/ui/tf_tlo.h"
+#include "common/ui/tf_pomoc.h"
 #include "common/ui/tf_tresc.h"
 #include "zwarcia/core/kreator.h"
 #include "zwarcia/core/okno_wyniku.h"
@@ -21,8 +22,7 @@ namespace zwarcia {
 
 class Program {
  public:
-  // `folderProgramu` is where the help file lies.
-  Program(common::DialogService& dialogi, std::string folderProgramu);
+  explicit Program(common::DialogService& dialogi);
   ~Program();
 
   // Shows the main window; the background follows behind it.
@@ -58,12 +58,12 @@ class Program {
   std::unique_ptr<TF_WykresRdoX> wykresRdoX;
   std::unique_ptr<TF_WykresN> wykresN;
   std::unique_ptr<common::TF_Tresc> tresc;
+  std::unique_ptr<common::TF_Pomoc> pomoc;
 
  private:
   void otworzZadanie();
 
   common::DialogService& dialogi_;
-  std::string folder_;
 };
 
 }  // namespace zwarcia
