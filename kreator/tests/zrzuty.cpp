@@ -68,5 +68,9 @@ int main(int argc, char** argv) {
   program.Button1Click();
   program.pokazPodglad();
   Zrzut(folder + "/kreator-wyniki.png");
+  // The help at the model's iteration.
+  program.pomoc->pokaz("model.html#iteracja");
+  QTest::qWait(400);
+  program.pomoc->grab().save(folder + "/pomoc-kreator-model.png");
   return 0;
 }

@@ -54,5 +54,9 @@ int main(int argc, char** argv) {
   }
   k.DalejBBClick();  // "Oblicz"
   Zrzut(folder + "/zwarcia-koniec.png");
+  // The help at the worked example's fault current.
+  program.pomoc->pokaz("przyklad.html#przyklad");
+  QTest::qWait(400);
+  program.pomoc->grab().save(folder + "/pomoc-zwarcia-przyklad.png");
   return 0;
 }
