@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "common/ui/okna.h"
 
@@ -129,9 +130,12 @@ class KlawiszPomocy : public QObject {
  public:
   KlawiszPomocy(TF_Pomoc* okno, std::function<QString(QWidget*)> adres)
       : QObject(okno), okno_(okno), adres_(std::move(adres)) {}
-  bool eventFilter(QObject*, QEvent* e) override {
+  bool eventFilter(QObject* obiekt, QEvent* e) override {
     if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->key() != Qt::Key_F1) return false;
-    QWidget* aktywne = QApplication::activeWindow();
+    // The window of the widget the key went to: that is where the user looks.
+    QWidget* cel = qobject_cast<QWidget*>(obiekt);
+    if (auto* okno = qobject_cast<QWindow*>(obiekt)) cel = QWidget::find(okno->winId());
+    QWidget* aktywne = cel ? cel->window() : QApplication::activeWindow();
     // In the help itself F1 changes nothing.
     if (aktywne != okno_) okno_->pokaz(adres_(aktywne));
     return true;

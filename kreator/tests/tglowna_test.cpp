@@ -234,6 +234,14 @@ class TGlownaTest : public QObject {
     QCOMPARE(dane->windowTitle(), QString("Rezystancja, reaktancja i susceptancja linii"));
     dane->SG1->setCurrentIndex(dane->SG1->model()->index(0, 0));
     QCOMPARE(dane->Label1->text(), QString("Rezystancja linii L1  R = 6 om"));  // 0,12 Ω/km · 50 km
+    // F1 in the inspector: the help's section about the table shown.
+    dane->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dane));
+    QTest::keyClick(dane->SG1, Qt::Key_F1);
+    QCOMPARE(program->pomoc->adres(), QString("tabele.html#linie"));
+    program->pomoc->close();
+    dane->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dane));
     QTest::keyClick(dane->SG1, Qt::Key_Escape);
     QVERIFY(!dane->isVisible());
     QTest::mouseClick(g->SpeedButton3, Qt::LeftButton);  // no transformers: a notice only
