@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
 
   common::QtDialogService dialogi;
   kreator::Program program(dialogi);
+  program.glowna->ustawPraceWTle(true);  // the window stays responsive while it computes
   dialogi.setParent(program.glowna.get());
   if (!argumenty.empty()) program.argument = argumenty.front();
   program.pokaz();

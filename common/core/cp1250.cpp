@@ -18,9 +18,24 @@ size_t DlugoscZnaku(const char* t, size_t zostalo) {
   return i;
 }
 
+// The conversion descriptor, closed however the conversion ends (a
+// growing result may throw std::bad_alloc).
+class Konwerter {
+ public:
+  Konwerter(const char* do_, const char* z) : cd_(iconv_open(do_, z)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: brak przekodowania");
+  }
+  ~Konwerter() { iconv_close(cd_); }
+  Konwerter(const Konwerter&) = delete;
+  Konwerter& operator=(const Konwerter&) = delete;
+  operator iconv_t() const { return cd_; }
+
+ private:
+  iconv_t cd_;
+};
+
 std::string Przekoduj(std::string_view tekst, const char* do_, const char* z, bool zUtf8) {
-  iconv_t cd = iconv_open(do_, z);
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: brak przekodowania");
+  const Konwerter cd(do_, z);
   std::string wynik;
   char bufor[256];
   char* we = const_cast<char*>(tekst.data());
@@ -39,7 +54,6 @@ std::string Przekoduj(std::string_view tekst, const char* do_, const char* z, bo
       iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
   }
-  iconv_close(cd);
   return wynik;
 }
 

@@ -2,9 +2,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
-#include <vector>
 
 namespace common {
 namespace {
@@ -47,19 +45,28 @@ bool Przelicz(std::string_view t, double& x) {
   return blad == std::errc() && koniec == c.data() + c.size() && std::isfinite(x);
 }
 
-std::string Sprintf(const char* forma, int precyzja, double x) {
-  int n = std::snprintf(nullptr, 0, forma, precyzja, x);
-  std::vector<char> bufor(static_cast<size_t>(n) + 1);
-  std::snprintf(bufor.data(), bufor.size(), forma, precyzja, x);
-  return std::string(bufor.data(), static_cast<size_t>(n));
+// x in the C form of %.*e or %.*g ("1.5e+00"), whatever the process locale:
+// std::to_chars writes a point and no grouping under any LC_NUMERIC.
+std::string DoZnakow(double x, std::chars_format forma, int precyzja) {
+  std::string bufor(64, '\0');
+  for (;;) {
+    const auto [koniec, blad] = std::to_chars(bufor.data(), bufor.data() + bufor.size(), x, forma, precyzja);
+    if (blad == std::errc()) {
+      bufor.resize(static_cast<size_t>(koniec - bufor.data()));
+      return bufor;
+    }
+    bufor.resize(bufor.size() * 4);  // a precision in the hundreds
+  }
 }
+
+std::string Wykladniczo(double x, int precyzja) { return DoZnakow(x, std::chars_format::scientific, precyzja); }
 
 // |x| with `miejsca` decimals and a comma (none when miejsca is 0). The
 // value is first taken to 15 significant digits, as the general form shows
 // it, and that decimal is rounded half away from zero: 4,5375 gives 4,538
 // and 2,675 gives 2,68, as by hand, although neither is exact in binary.
 std::string Stalopozycyjnie(double x, int miejsca) {
-  const std::string e = Sprintf("%.*e", 14, std::fabs(x));
+  const std::string e = Wykladniczo(std::fabs(x), 14);
   const size_t poz = e.find('e');
   const std::string cyfry = e.substr(0, 1) + e.substr(2, poz - 2);  // 15 digits
   const int przedPrzecinkiem = std::stoi(e.substr(poz + 1)) + 1;
@@ -141,7 +148,7 @@ std::string LiczbaNaTekst(double x) {
   if (x == 0) return "0";
   // 15 significant digits as d,dddddddddddddde±x, then laid out the way the
   // general form does: fixed from 0,0001 up to 15 integer digits, scientific otherwise.
-  std::string e = Sprintf("%.*e", 14, x);
+  std::string e = Wykladniczo(x, 14);
   std::string znak;
   if (e[0] == '-') { znak = "-"; e.erase(0, 1); }
   size_t poz = e.find('e');
@@ -237,8 +244,8 @@ std::string Formatuj(std::string_view forma, std::initializer_list<Argument> arg
         if (std::signbit(liczba) && !SameZera(pole)) pole.insert(0, "-");
         break;
       case 'e': case 'g': {
-        char c[] = {'%', '.', '*', rodzaj, 0};
-        pole = Sprintf(c, precyzja < 0 ? 6 : precyzja, liczba);
+        pole = DoZnakow(liczba, rodzaj == 'e' ? std::chars_format::scientific : std::chars_format::general,
+                        precyzja < 0 ? 6 : precyzja);
         for (char& z : pole) if (z == '.') z = ',';
         break;
       }

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <limits>
+#include <unistd.h>
 
 #include "common/core/okno.h"
 
@@ -135,6 +140,54 @@ TEST(Formatuj, WidthAndPrecisionBeyondAnyColumnAreRefused) {
 TEST(Formatuj, WholeFormOfADouble) {
   // Cut to the whole part, also beyond the range of long long.
   EXPECT_EQ(Formatuj("%d|%d|%d", {-2.7, 1e300, 0.5}), "-2|1" + std::string(300, '0') + "|0");
+}
+
+namespace {
+
+// Sets LC_NUMERIC to a locale whose decimal separator is not a point: one
+// made for the test in `folder` (Arabic separator U+066B, two bytes in
+// UTF-8, and U+066C between thousands), else an installed comma locale.
+// False when the machine has neither localedef nor such a locale.
+bool UstawObceLC_NUMERIC(const std::filesystem::path& folder) {
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "zrodlo") << "LC_NUMERIC\ndecimal_point \"<U066B>\"\nthousands_sep \"<U066C>\"\n"
+                                      "grouping 3\nEND LC_NUMERIC\n";
+  // -c: the other categories are left undefined, which localedef only warns about.
+  const std::string polecenie = "localedef -c -i '" + (folder / "zrodlo").string() + "' -f UTF-8 '" +
+                                (folder / "xx_XX.UTF-8").string() + "' >/dev/null 2>&1";
+  if (std::system(polecenie.c_str()) != -1 && std::filesystem::exists(folder / "xx_XX.UTF-8" / "LC_NUMERIC")) {
+    setenv("LOCPATH", folder.c_str(), 1);
+    if (std::setlocale(LC_NUMERIC, "xx_XX.UTF-8")) return true;
+    unsetenv("LOCPATH");
+  }
+  for (const char* nazwa : {"ps_AF.UTF-8", "pl_PL.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"})
+    if (std::setlocale(LC_NUMERIC, nazwa)) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(Liczby, NoLocaleChangesTheForms) {
+  const auto folder = std::filesystem::temp_directory_path() / ("liczby_lokale_" + std::to_string(getpid()));
+  const bool ustawiona = UstawObceLC_NUMERIC(folder);
+  if (ustawiona) {
+    EXPECT_STRNE(std::localeconv()->decimal_point, ".");
+    struct {
+      std::string tekst;
+      const char* oczekiwany;
+    } const przypadki[] = {
+        {LiczbaNaTekst(1234.5), "1234,5"},
+        {LiczbaNaTekst(1.5e20), "1,5E20"},
+        {WedlugWzorca("0.000", 4.5375), "4,538"},
+        {Formatuj("%8.3f|%.3e|%g", {-12.5, 1234.5, 0.5}), " -12,500|1,234e+03|0,5"},
+        {LiczbaNaTekst(NaLiczbe("2,75")), "2,75"},
+    };
+    for (const auto& p : przypadki) EXPECT_EQ(p.tekst, p.oczekiwany);
+  }
+  std::setlocale(LC_NUMERIC, "C");
+  unsetenv("LOCPATH");
+  std::filesystem::remove_all(folder);
+  if (!ustawiona) GTEST_SKIP() << "no locale with another decimal separator (localedef missing)";
 }
 
 TEST(Wysrodkuj, HalfTheFreeSpaceRounded) {

@@ -61,8 +61,9 @@ inline void SprawdzOdnosniki(const std::string& katalog, const std::vector<std::
       const std::string plik = krzyzyk == std::string::npos ? cel : cel.substr(0, krzyzyk);
       const std::string strona = plik.empty() ? s : plik;
       ASSERT_TRUE(kotwice.count(strona)) << s << ": " << cel;
-      if (krzyzyk != std::string::npos)
+      if (krzyzyk != std::string::npos) {
         EXPECT_TRUE(kotwice[strona].count(cel.substr(krzyzyk + 1))) << s << ": " << cel;
+      }
     }
 }
 

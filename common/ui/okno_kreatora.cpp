@@ -134,6 +134,25 @@ void OknoKreatora::wysrodkuj() {
   }
 }
 
+OknoKreatora::~OknoKreatora() {
+  if (watek_) watek_->wait();
+}
+
+void OknoKreatora::wTle(const std::string& napis, std::function<void()> praca, std::function<void()> koniec) {
+  if (watek_) return;
+  ustawL1(napis);
+  setEnabled(false);  // it still paints and moves, but takes no input
+  watek_ = QThread::create(std::move(praca));
+  watek_->setParent(this);
+  connect(watek_, &QThread::finished, this, [this, koniec = std::move(koniec)] {
+    watek_->deleteLater();
+    watek_ = nullptr;
+    setEnabled(true);
+    koniec();
+  });
+  watek_->start();
+}
+
 void OknoKreatora::bezpiecznie(const std::function<void()>& akcja) {
   try {
     akcja();

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QThread>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -23,6 +24,13 @@ class OknoKreatora : public QWidget {
   Q_OBJECT
  public:
   OknoKreatora(const char* tytul, DialogService& dialogi, QWidget* rodzic = nullptr);
+  // Waits for work still running on the worker thread.
+  ~OknoKreatora() override;
+
+  // "Oblicz" does its work on a worker thread while the window waits,
+  // responsive (the program); off, a click finishes its work at once.
+  void ustawPraceWTle(bool tak) { praceWTle_ = tak; }
+  bool pracuje() const { return watek_ != nullptr; }
 
   // Called when the window is shown for the first time.
   std::function<void()> poPierwszymPokazaniu;
@@ -53,6 +61,9 @@ class OknoKreatora : public QWidget {
   void wysrodkuj();
   // Runs a handler; whatever fails inside is shown and the program goes on.
   void bezpiecznie(const std::function<void()>& akcja);
+  // Runs `praca` on a worker thread, the window disabled with `napis` as its
+  // prompt; then `koniec` on the window thread. The work must not touch the window.
+  void wTle(const std::string& napis, std::function<void()> praca, std::function<void()> koniec);
 
   void closeEvent(QCloseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
@@ -67,6 +78,8 @@ class OknoKreatora : public QWidget {
   FiltrKlawiszy filtr_;
   const char* tytul_;
   bool pokazane_ = false;
+  bool praceWTle_ = false;
+  QThread* watek_ = nullptr;
 };
 
 }  // namespace common

@@ -13,24 +13,64 @@ int NajczestszyPoziomNapiecia(int ile110, int ile220, int ile400) {
   return 400;
 }
 
-WielkosciBazowe UstalWielkosciBazowe(const Przypadek& p) {
-  int ile110 = 0, ile220 = 0, ile400 = 0;
-  for (int i = 1; i <= p.LiczbaLinii; ++i) {
-    const std::string& poziom = p.LinieSG.cell(kLiniaNapiecie, i);
-    ile110 += poziom == "110";
-    ile220 += poziom == "220";
-    ile400 += poziom == "400";
-  }
+namespace {
+
+WielkosciBazowe Baza(int poziom) {
   WielkosciBazowe b;
-  b.NapiecieBazowe = NajczestszyPoziomNapiecia(ile110, ile220, ile400) * 1.05;
+  b.NapiecieBazowe = poziom * 1.05;
   b.ImpedancjaBazowa = b.NapiecieBazowe * b.NapiecieBazowe / b.MocBazowa;
   b.AdmitancjaBazowa = 1 / b.ImpedancjaBazowa;
   return b;
 }
 
+}  // namespace
+
+WielkosciBazowe UstalWielkosciBazowe(const SiecRozplywu& s) {
+  int ile[3] = {0, 0, 0};
+  for (const SiecRozplywu::Linia& l : s.linie) {
+    ile[0] += l.poziom == 110;
+    ile[1] += l.poziom == 220;
+    ile[2] += l.poziom == 400;
+  }
+  return Baza(NajczestszyPoziomNapiecia(ile[0], ile[1], ile[2]));
+}
+
+WielkosciBazowe UstalWielkosciBazowe(const Przypadek& p) {
+  int ile[3] = {0, 0, 0};
+  for (int i = 1; i <= p.LiczbaLinii; ++i) {
+    const int poziom = PoziomNapiecia(p.LinieSG.cell(kLiniaNapiecie, i));
+    ile[0] += poziom == 110;
+    ile[1] += poziom == 220;
+    ile[2] += poziom == 400;
+  }
+  return Baza(NajczestszyPoziomNapiecia(ile[0], ile[1], ile[2]));
+}
+
 std::string OdwrotnoscZespolona(double a, double b) {
   const double m = a * a + b * b;
   return common::LiczbaNaTekst(a / m) + ";" + common::LiczbaNaTekst(-b / m);
+}
+
+MacierzAdmitancji::MacierzAdmitancji(int n)
+    : przekatna_(static_cast<size_t>(std::max(0, n))), wiersze_(static_cast<size_t>(std::max(0, n))) {}
+
+std::complex<double> MacierzAdmitancji::y(int wiersz, int kolumna) const {
+  if (wiersz < 1 || wiersz > N() || kolumna < 1 || kolumna > N()) return 0.0;
+  if (wiersz == kolumna) return przekatna(wiersz);
+  const std::vector<Wpis>& w = wiersze_[size_t(wiersz - 1)];
+  const auto it = std::lower_bound(w.begin(), w.end(), kolumna, [](const Wpis& a, int k) { return a.first < k; });
+  return it != w.end() && it->first == kolumna ? it->second : 0.0;
+}
+
+void MacierzAdmitancji::dodaj(int wiersz, int kolumna, std::complex<double> y) {
+  if (wiersz == kolumna) {
+    przekatna_[size_t(wiersz - 1)] += y;
+    return;
+  }
+  std::vector<Wpis>& w = wiersze_[size_t(wiersz - 1)];
+  auto it = std::lower_bound(w.begin(), w.end(), kolumna, [](const Wpis& a, int k) { return a.first < k; });
+  if (it == w.end() || it->first != kolumna) it = w.insert(it, {kolumna, 0.0});
+  it->second += y;
 }
 
 std::complex<double> AdmitancjaLinii(const ParametryElementow& e, const WielkosciBazowe& baza, int i) {
@@ -53,48 +93,42 @@ ModelTransformatora ModelTrafo(const ParametryElementow& e, const WielkosciBazow
   return m;
 }
 
-namespace {
+MacierzAdmitancji ZbudujMacierzY(const SiecRozplywu& s, const ParametryElementow& e, const WielkosciBazowe& baza) {
+  MacierzAdmitancji Y(s.N);
+  // Each line's admittance once; it is the same rounded value at every term.
+  std::vector<std::complex<double>> y(s.linie.size());
+  for (size_t i = 0; i < y.size(); ++i) y[i] = AdmitancjaLinii(e, baza, int(i) + 1);
 
-int Wezel(const common::TextGrid& g, int kolumna, int wiersz) { return common::NaCalkowita(g.cell(kolumna, wiersz)); }
-
-}  // namespace
-
-MacierzAdmitancji ZbudujMacierzY(const Przypadek& p, const ParametryElementow& e, const WielkosciBazowe& baza) {
-  MacierzAdmitancji Y;
-  Y.N = p.LiczbaWezlow;
-  Y.YRe.assign(static_cast<size_t>(Y.N) * static_cast<size_t>(Y.N), 0.0);
-  Y.YIm = Y.YRe;
-
-  // Lines: off-diagonal terms first, then the diagonal terms node by node,
-  // as the sums are formed in this order.
-  for (int i = 1; i <= p.LiczbaLinii; ++i) {
-    const int s = Wezel(p.LinieSG, kLiniaPoczatek, i), k = Wezel(p.LinieSG, kLiniaKoniec, i);
-    const auto y = AdmitancjaLinii(e, baza, i);
-    Y.dodaj(s, k, -y);
-    Y.dodaj(k, s, -y);
+  // Lines: all off-diagonal terms first, then the diagonal terms, each
+  // line's start before its end. A cell's sum thus takes its terms in line
+  // order, node by node, as it always has.
+  for (size_t i = 0; i < y.size(); ++i) {
+    const SiecRozplywu::Linia& l = s.linie[i];
+    Y.dodaj(l.poczatek, l.koniec, -y[i]);
+    Y.dodaj(l.koniec, l.poczatek, -y[i]);
   }
-  for (int wezel = 1; wezel <= Y.N; ++wezel) {
-    for (int i = 1; i <= p.LiczbaLinii; ++i) {
-      // The node is matched as an integer, so "02" is node 2 at both its
-      // off-diagonal and its diagonal terms.
-      for (int kolumna : {kLiniaPoczatek, kLiniaKoniec}) {
-        if (Wezel(p.LinieSG, kolumna, i) != wezel) continue;
-        Y.dodaj(wezel, wezel, PolowaSusceptancjiLinii(e, baza, i));
-        Y.dodaj(wezel, wezel, AdmitancjaLinii(e, baza, i));
-      }
+  for (size_t i = 0; i < y.size(); ++i) {
+    const std::complex<double> b2 = PolowaSusceptancjiLinii(e, baza, int(i) + 1);
+    for (int wezel : {s.linie[i].poczatek, s.linie[i].koniec}) {
+      Y.dodaj(wezel, wezel, b2);
+      Y.dodaj(wezel, wezel, y[i]);
     }
   }
 
   // Transformers: y on the upper side, ideal ratio t towards the lower node.
-  for (int i = 1; i <= p.LiczbaTransformatorow; ++i) {
-    const int a = Wezel(p.TrafoSG, 1, i), d = Wezel(p.TrafoSG, 2, i);
-    const auto [y, ym, t] = ModelTrafo(e, baza, i);
-    Y.dodaj(a, d, -t * y);
-    Y.dodaj(d, a, -t * y);
-    Y.dodaj(a, a, y + ym / 2.0);
-    Y.dodaj(d, d, t * t * (y + ym / 2.0));
+  for (size_t i = 0; i < s.trafa.size(); ++i) {
+    const int a = s.trafa[i].gorny, d = s.trafa[i].dolny;
+    const auto [yt, ym, t] = ModelTrafo(e, baza, int(i) + 1);
+    Y.dodaj(a, d, -t * yt);
+    Y.dodaj(d, a, -t * yt);
+    Y.dodaj(a, a, yt + ym / 2.0);
+    Y.dodaj(d, d, t * t * (yt + ym / 2.0));
   }
   return Y;
+}
+
+MacierzAdmitancji ZbudujMacierzY(const Przypadek& p, const ParametryElementow& e, const WielkosciBazowe& baza) {
+  return ZbudujMacierzY(ZbudujSiec(p), e, baza);
 }
 
 }  // namespace kreator

@@ -3,10 +3,12 @@
 
 #include <complex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "kreator/core/parametry.h"
 #include "kreator/core/przypadek.h"
+#include "kreator/core/siec.h"
 
 namespace kreator {
 
@@ -23,7 +25,9 @@ struct WielkosciBazowe {
 // lower level, and 110 when no line matches.
 int NajczestszyPoziomNapiecia(int ile110, int ile220, int ile400);
 
-// Base voltage 1,05 x the most frequent line level (column 3 compared as text).
+// Base voltage 1,05 x the most frequent line level (the voltage cell
+// compared as text, see SiecRozplywu::Linia::poziom).
+WielkosciBazowe UstalWielkosciBazowe(const SiecRozplywu& s);
 WielkosciBazowe UstalWielkosciBazowe(const Przypadek& p);
 
 // The reciprocal of a + jb as "real;imaginary", each part in the shortest
@@ -31,21 +35,31 @@ WielkosciBazowe UstalWielkosciBazowe(const Przypadek& p);
 // rounded that way.
 std::string OdwrotnoscZespolona(double a, double b);
 
-// The N x N matrix as two row-first arrays of real and imaginary parts.
-struct MacierzAdmitancji {
-  int N = 0;
-  std::vector<double> YRe, YIm;
-  double re(int wiersz, int kolumna) const { return YRe[indeks(wiersz, kolumna)]; }
-  double im(int wiersz, int kolumna) const { return YIm[indeks(wiersz, kolumna)]; }
-  std::complex<double> y(int wiersz, int kolumna) const { return {re(wiersz, kolumna), im(wiersz, kolumna)}; }
+// The N x N matrix stored by rows of nonzeros: the diagonal as a vector,
+// and per row the off-diagonal entries in increasing column order. Any
+// cell can be asked for; one that holds nothing is 0.
+class MacierzAdmitancji {
+ public:
+  using Wpis = std::pair<int, std::complex<double>>;  // column (from 1), value
+
+  MacierzAdmitancji() = default;
+  explicit MacierzAdmitancji(int n);
+
+  int N() const { return static_cast<int>(przekatna_.size()); }
   // Nodes count from 1.
-  size_t indeks(int wiersz, int kolumna) const {
-    return static_cast<size_t>(wiersz - 1) * static_cast<size_t>(N) + static_cast<size_t>(kolumna - 1);
-  }
-  void dodaj(int wiersz, int kolumna, std::complex<double> y) {
-    YRe[indeks(wiersz, kolumna)] += y.real();
-    YIm[indeks(wiersz, kolumna)] += y.imag();
-  }
+  std::complex<double> y(int wiersz, int kolumna) const;
+  double re(int wiersz, int kolumna) const { return y(wiersz, kolumna).real(); }
+  double im(int wiersz, int kolumna) const { return y(wiersz, kolumna).imag(); }
+  const std::complex<double>& przekatna(int wezel) const { return przekatna_[size_t(wezel - 1)]; }
+  // The off-diagonal entries of a row that have been added to, by column.
+  const std::vector<Wpis>& wiersz(int wezel) const { return wiersze_[size_t(wezel - 1)]; }
+
+  // Adds y to the cell; the terms of a cell are summed in the order they are added.
+  void dodaj(int wiersz, int kolumna, std::complex<double> y);
+
+ private:
+  std::vector<std::complex<double>> przekatna_;
+  std::vector<std::vector<Wpis>> wiersze_;
 };
 
 // The series admittance of line i (from 1) in per unit, each part rounded
@@ -67,7 +81,9 @@ ModelTransformatora ModelTrafo(const ParametryElementow& e, const WielkosciBazow
 // Transformers: series admittance y on the upper side and ideal ratio
 // t = Ug/Ud, so the lower node's voltage is per unit of the one base
 // voltage; half the magnetising admittance (inductive) at each end, the
-// lower half scaled by t².
+// lower half scaled by t². Built from the elements directly, in a cost
+// proportional to their number.
+MacierzAdmitancji ZbudujMacierzY(const SiecRozplywu& s, const ParametryElementow& e, const WielkosciBazowe& baza);
 MacierzAdmitancji ZbudujMacierzY(const Przypadek& p, const ParametryElementow& e, const WielkosciBazowe& baza);
 
 }  // namespace kreator

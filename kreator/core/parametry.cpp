@@ -2,42 +2,33 @@
 
 #include <cmath>
 
-#include "common/core/liczby.h"
-
 namespace kreator {
 
 namespace {
 // Intermediate products in the widest type; each stored entry is a double.
 using Szeroka = long double;
-
-Szeroka Komorka(const common::TextGrid& g, int kolumna, int wiersz) {
-  return common::NaLiczbe(g.cell(kolumna, wiersz));
-}
 }  // namespace
 
-ParametryElementow ObliczParametry(const Przypadek& p) {
+ParametryElementow ObliczParametry(const SiecRozplywu& s) {
   ParametryElementow e;
-  const int linie = std::max(0, p.LiczbaLinii);
-  e.RLinii.assign(static_cast<size_t>(linie), 0.0);
+  const size_t linie = s.linie.size();
+  e.RLinii.assign(linie, 0.0);
   e.XLinii = e.BLinii = e.RLinii;
-  for (int i = 1; i <= linie; ++i) {
-    const auto& g = p.LinieSG;
-    const Szeroka r = Komorka(g, kLiniaR, i), x = Komorka(g, kLiniaX, i), b = Komorka(g, kLiniaB, i);
-    const Szeroka l = Komorka(g, kLiniaDlugosc, i), n = Komorka(g, kLiniaTory, i);
+  for (size_t k = 0; k < linie; ++k) {
+    const SiecRozplywu::Linia& l = s.linie[k];
+    const Szeroka r = l.R, x = l.X, b = l.B, dlugosc = l.dlugosc, n = l.tory;
     // Parallel circuits divide the series impedance and add up the shunt susceptance.
-    e.RLinii[static_cast<size_t>(i - 1)] = static_cast<double>(r * l / n);
-    e.XLinii[static_cast<size_t>(i - 1)] = static_cast<double>(x * l / n);
-    e.BLinii[static_cast<size_t>(i - 1)] = static_cast<double>(b * l * n);
+    e.RLinii[k] = static_cast<double>(r * dlugosc / n);
+    e.XLinii[k] = static_cast<double>(x * dlugosc / n);
+    e.BLinii[k] = static_cast<double>(b * dlugosc * n);
   }
 
-  const int trafa = std::max(0, p.LiczbaTransformatorow);
-  e.RTrafo.assign(static_cast<size_t>(trafa), 0.0);
+  const size_t trafa = s.trafa.size();
+  e.RTrafo.assign(trafa, 0.0);
   e.ZTrafo = e.XTrafo = e.GTrafo = e.YTrafo = e.BTrafo = e.PrzekladniaTrafo = e.RTrafo;
-  for (int i = 1; i <= trafa; ++i) {
-    const auto& g = p.TrafoSG;
-    const Szeroka ug = Komorka(g, 3, i), ud = Komorka(g, 4, i), sn = Komorka(g, 5, i);
-    const Szeroka pcu = Komorka(g, 6, i), pfe = Komorka(g, 7, i), uz = Komorka(g, 8, i), i0 = Komorka(g, 9, i);
-    const size_t k = static_cast<size_t>(i - 1);
+  for (size_t k = 0; k < trafa; ++k) {
+    const SiecRozplywu::Transformator& t = s.trafa[k];
+    const Szeroka ug = t.Ug, ud = t.Ud, sn = t.Sn, pcu = t.PCu, pfe = t.PFe, uz = t.uz, i0 = t.i0;
     e.RTrafo[k] = static_cast<double>(pcu * ug * ug / 1000 / sn / sn);
     e.ZTrafo[k] = static_cast<double>(uz * ug * ug / 100 / sn);
     // The check has made sure that Z >= R and Y >= G; max() only guards
@@ -50,5 +41,7 @@ ParametryElementow ObliczParametry(const Przypadek& p) {
   }
   return e;
 }
+
+ParametryElementow ObliczParametry(const Przypadek& p) { return ObliczParametry(ZbudujSiec(p)); }
 
 }  // namespace kreator

@@ -1,10 +1,11 @@
 // Element parameters of the load-flow run: lines and transformers in ohms
-// and siemens from the per-kilometre and nameplate data of the tables.
+// and siemens from the per-kilometre and nameplate data of the network.
 #pragma once
 
 #include <vector>
 
 #include "kreator/core/przypadek.h"
+#include "kreator/core/siec.h"
 
 namespace kreator {
 
@@ -17,9 +18,11 @@ struct ParametryElementow {
   std::vector<double> PrzekladniaTrafo;        // Ug / Ud
 };
 
-// Reads the cells as numbers (a cell that is not one throws
-// common::BladKonwersji). The data have passed the configuration check,
-// so every divisor is positive and uz, i0 cover the losses.
+// The network has passed the configuration check, so every divisor is
+// positive and uz, i0 cover the losses.
+ParametryElementow ObliczParametry(const SiecRozplywu& s);
+// The same from the tables (a cell that is not a number throws
+// common::BladKonwersji).
 ParametryElementow ObliczParametry(const Przypadek& p);
 
 }  // namespace kreator

@@ -9,16 +9,13 @@
 namespace kreator {
 namespace {
 
-// Of each line only this many characters are read; a longer column line
-// loses its end.
-constexpr std::size_t kDlugoscWiersza = common::kMaksDlugoscWiersza;
-
 bool CzyKoniecWiersza(char c) { return c == '\r' || c == '\n'; }
 
-// Line `nr` (from 1) as the loader sees it; a line the file lacks is empty.
+// Line `nr` (from 1), read whole; a line the file lacks is empty. The file
+// size limit is what bounds a line.
 std::string_view Wiersz(const std::vector<std::string>& wiersze, int nr) {
   if (nr < 1 || static_cast<std::size_t>(nr) > wiersze.size()) return {};
-  return std::string_view(wiersze[static_cast<std::size_t>(nr - 1)]).substr(0, kDlugoscWiersza);
+  return wiersze[static_cast<std::size_t>(nr - 1)];
 }
 
 // The whole number a line holds, or nothing ("2,0", blanks, letters).

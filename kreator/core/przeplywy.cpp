@@ -14,8 +14,6 @@ namespace {
 
 constexpr double kDolnaGranica = 0.9, kGornaGranica = 1.1;
 
-int Wezel(const common::TextGrid& g, int kolumna, int wiersz) { return common::NaCalkowita(g.cell(kolumna, wiersz)); }
-
 // One element seen from its two ends: the current entering it at each end
 // is I = A U_od + B U_do and I = C U_od + D U_do (per unit).
 struct Czwornik {
@@ -39,38 +37,43 @@ PrzeplywGalezi Przeplyw(const WynikRozplywu& w, std::string nazwa, int od, int d
 }
 
 // The rated voltage of each node (kV, 0 when nothing names it).
-std::vector<double> NapieciaZnamionowe(const Przypadek& p) {
-  std::vector<double> un(static_cast<size_t>(p.LiczbaWezlow), 0.0);
-  auto ustaw = [&](int wezel, const std::string& kV) {
+std::vector<double> NapieciaZnamionowe(const SiecRozplywu& s) {
+  std::vector<double> un(static_cast<size_t>(s.N), 0.0);
+  auto ustaw = [&](int wezel, double kV) {
     double& u = un[static_cast<size_t>(wezel - 1)];
-    if (u == 0) u = common::NaLiczbe(kV);
+    if (u == 0) u = kV;
   };
-  for (int i = 1; i <= p.LiczbaLinii; ++i)
-    for (int kolumna : {kLiniaPoczatek, kLiniaKoniec})
-      ustaw(Wezel(p.LinieSG, kolumna, i), p.LinieSG.cell(kLiniaNapiecie, i));
-  for (int i = 1; i <= p.LiczbaTransformatorow; ++i)
-    for (int strona : {1, 2}) ustaw(Wezel(p.TrafoSG, strona, i), p.TrafoSG.cell(strona + 2, i));
+  for (const SiecRozplywu::Linia& l : s.linie) {
+    ustaw(l.poczatek, l.napiecie);
+    ustaw(l.koniec, l.napiecie);
+  }
+  for (const SiecRozplywu::Transformator& t : s.trafa) {
+    ustaw(t.gorny, t.Ug);
+    ustaw(t.dolny, t.Ud);
+  }
   return un;
 }
 
 }  // namespace
 
-void ObliczPrzeplywy(const Przypadek& p, WynikRozplywu& w) {
+void ObliczPrzeplywy(const SiecRozplywu& s, WynikRozplywu& w) {
   w.przeplywy.clear();
+  w.przeplywy.reserve(s.linie.size() + s.trafa.size());
   // Lines: π model, the series admittance and half the charging at each end.
-  for (int i = 1; i <= p.LiczbaLinii; ++i) {
+  for (size_t k = 0; k < s.linie.size(); ++k) {
+    const int i = int(k) + 1;
     const Zespolona y = AdmitancjaLinii(w.parametry, w.baza, i), b2 = PolowaSusceptancjiLinii(w.parametry, w.baza, i);
-    w.przeplywy.push_back(Przeplyw(w, "L" + common::CalkowitaNaTekst(i), Wezel(p.LinieSG, kLiniaPoczatek, i),
-                                   Wezel(p.LinieSG, kLiniaKoniec, i), {y + b2, -y, -y, y + b2}));
+    w.przeplywy.push_back(Przeplyw(w, "L" + common::CalkowitaNaTekst(i), s.linie[k].poczatek, s.linie[k].koniec,
+                                   {y + b2, -y, -y, y + b2}));
   }
   // Transformers: as they enter the matrix, the lower side scaled by the ratio.
-  for (int i = 1; i <= p.LiczbaTransformatorow; ++i) {
+  for (size_t k = 0; k < s.trafa.size(); ++k) {
+    const int i = int(k) + 1;
     const auto [y, ym, t] = ModelTrafo(w.parametry, w.baza, i);
     const Zespolona wlasna = y + ym / 2.0;
-    PrzeplywGalezi g = Przeplyw(w, "T" + common::CalkowitaNaTekst(i), Wezel(p.TrafoSG, 1, i), Wezel(p.TrafoSG, 2, i),
+    PrzeplywGalezi g = Przeplyw(w, "T" + common::CalkowitaNaTekst(i), s.trafa[k].gorny, s.trafa[k].dolny,
                                 {wlasna, -t * y, -t * y, t * t * wlasna});
-    const double Sn = common::NaLiczbe(p.TrafoSG.cell(5, i));
-    g.obciazenie = std::max(std::abs(g.Sod), std::abs(g.Sdo)) / Sn * 100;
+    g.obciazenie = std::max(std::abs(g.Sod), std::abs(g.Sdo)) / s.trafa[k].Sn * 100;
     w.przeplywy.push_back(std::move(g));
   }
 
@@ -85,7 +88,7 @@ void ObliczPrzeplywy(const Przypadek& p, WynikRozplywu& w) {
   for (const PrzeplywGalezi& g : w.przeplywy) w.bilans.straty += g.straty();
 
   w.ostrzezenia.clear();
-  const std::vector<double> un = NapieciaZnamionowe(p);
+  const std::vector<double> un = NapieciaZnamionowe(s);
   for (int k = 1; k <= w.N(); ++k) {
     const double znamionowe = un[size_t(k - 1)];
     if (znamionowe <= 0) continue;

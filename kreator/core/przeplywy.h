@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "kreator/core/przypadek.h"
+#include "kreator/core/siec.h"
 
 namespace kreator {
 
@@ -39,7 +39,8 @@ struct OstrzezenieNapiecia {
 };
 
 // Fills the flows, the balance and the voltage warnings of a converged run
-// from its voltages and the elements' own parts of the admittance matrix.
-void ObliczPrzeplywy(const Przypadek& p, WynikRozplywu& w);
+// of network `s` from its voltages and the elements' own parts of the
+// admittance matrix.
+void ObliczPrzeplywy(const SiecRozplywu& s, WynikRozplywu& w);
 
 }  // namespace kreator

@@ -1,6 +1,7 @@
 // The load-flow case: the four element tables and the single values the
-// wizard collects. The tables are the store: every other piece reads the
-// element data from their cells by column number.
+// wizard collects. The tables are the store of what the user typed; the
+// computation reads them once, by column number, into the typed network
+// of siec.h.
 #pragma once
 
 #include <string>
@@ -12,6 +13,12 @@ namespace kreator {
 // Columns of the line table LinieSG.
 enum KolumnaLinii { kLiniaPoczatek = 1, kLiniaKoniec, kLiniaNapiecie, kLiniaR, kLiniaX, kLiniaB, kLiniaDlugosc,
                     kLiniaTory };
+// Columns of the transformer table TrafoSG.
+enum KolumnaTrafo { kTrafoGorny = 1, kTrafoDolny, kTrafoUg, kTrafoUd, kTrafoSn, kTrafoPCu, kTrafoPFe, kTrafoUz,
+                    kTrafoI0 };
+// Columns of the generator table WElSG and of the load table WObcSG.
+enum KolumnaWezlaElektrownianego { kElWezel = 1, kElNapiecie, kElMoc };
+enum KolumnaOdbioru { kObcWezel = 1, kObcP, kObcQ };
 inline constexpr int kKolumnyLinii = 9;
 inline constexpr int kKolumnyTrafo = 10;
 inline constexpr int kKolumnyWezlow = 4;  // WElSG and WObcSG

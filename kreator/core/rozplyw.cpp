@@ -8,13 +8,29 @@ namespace kreator {
 
 using common::CalkowitaNaTekst;
 using common::LiczbaNaTekst;
-using common::NaCalkowita;
-using common::NaLiczbe;
 using Zespolona = std::complex<double>;
 
 namespace {
 
+using Linia = SiecRozplywu::Linia;
+
 bool Skonczona(Zespolona z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); }
+
+// l / m. The library's complex division (a call, with care for extreme
+// magnitudes) costs as much as the rest of a node's update; for parts of
+// ordinary size it is Smith's method, done here inline with the same
+// operations in the same order, so the quotient is the same to the bit.
+Zespolona Podziel(Zespolona l, Zespolona m) {
+  auto zwykla = [](double x) { return x == 0 || (std::fabs(x) >= 1e-100 && std::fabs(x) <= 1e100); };
+  const double a = l.real(), b = l.imag(), c = m.real(), d = m.imag();
+  if (!zwykla(a) || !zwykla(b) || !zwykla(c) || !zwykla(d) || (c == 0 && d == 0)) return l / m;
+  if (std::fabs(c) < std::fabs(d)) {
+    const double q = c / d, mianownik = c * q + d;
+    return {(a * q + b) / mianownik, (b * q - a) / mianownik};
+  }
+  const double q = d / c, mianownik = d * q + c;
+  return {(b * q + a) / mianownik, (b - a * q) / mianownik};
+}
 
 struct Dane {
   std::vector<TypWezla> typ;
@@ -24,22 +40,22 @@ struct Dane {
 };
 
 // Specified powers and node types: a generator delivers, a load takes.
-Dane ZadaneWezly(const Przypadek& p, const WielkosciBazowe& b) {
-  const size_t n = static_cast<size_t>(p.LiczbaWezlow);
+Dane ZadaneWezly(const SiecRozplywu& s, const WielkosciBazowe& b) {
+  const size_t n = static_cast<size_t>(s.N);
   Dane d{std::vector<TypWezla>(n, TypWezla::BezTypu), std::vector<Zespolona>(n), std::vector<double>(n, 0.0),
          std::vector<Zespolona>(n)};
-  for (int r = 1; r <= p.LiczbaWezlowElektrownianych; ++r) {
-    const size_t k = static_cast<size_t>(NaCalkowita(p.WElSG.cell(1, r)) - 1);
+  for (const SiecRozplywu::WezelElektrowniany& g : s.elektrownie) {
+    const size_t k = static_cast<size_t>(g.wezel - 1);
     d.typ[k] = TypWezla::Elektrowniany;
-    d.S[k] = {NaLiczbe(p.WElSG.cell(3, r)) / b.MocBazowa, 0.0};
-    d.modul[k] = NaLiczbe(p.WElSG.cell(2, r)) / b.NapiecieBazowe;
+    d.S[k] = {g.P / b.MocBazowa, 0.0};
+    d.modul[k] = g.napiecie / b.NapiecieBazowe;
   }
-  for (int r = 1; r <= p.LiczbaWezlowObciazeniowych; ++r) {
-    const size_t k = static_cast<size_t>(NaCalkowita(p.WObcSG.cell(1, r)) - 1);
+  for (const SiecRozplywu::Odbior& o : s.odbiory) {
+    const size_t k = static_cast<size_t>(o.wezel - 1);
     d.typ[k] = TypWezla::Obciazeniowy;
-    d.S[k] = {-NaLiczbe(p.WObcSG.cell(2, r)) / b.MocBazowa, -NaLiczbe(p.WObcSG.cell(3, r)) / b.MocBazowa};
+    d.S[k] = {-o.P / b.MocBazowa, -o.Q / b.MocBazowa};
   }
-  d.typ[static_cast<size_t>(p.WezelBilansujacy - 1)] = TypWezla::Bilansujacy;
+  d.typ[static_cast<size_t>(s.bilansujacy - 1)] = TypWezla::Bilansujacy;
   return d;
 }
 
@@ -47,33 +63,80 @@ Dane ZadaneWezly(const Przypadek& p, const WielkosciBazowe& b) {
 // win, ends over starts); a node no line touches takes the rated voltage
 // of its transformer winding; a generator node its held magnitude; the
 // slack node its given voltage.
-void NapieciaPoczatkowe(const Przypadek& p, const WielkosciBazowe& b, Dane& d) {
+void NapieciaPoczatkowe(const SiecRozplywu& s, const WielkosciBazowe& b, Dane& d) {
   std::vector<bool> linia(d.U.size(), false);
-  for (int kolumna : {kLiniaPoczatek, kLiniaKoniec})
-    for (int i = 1; i <= p.LiczbaLinii; ++i) {
-      const size_t k = static_cast<size_t>(NaCalkowita(p.LinieSG.cell(kolumna, i)) - 1);
-      d.U[k] = NaLiczbe(p.LinieSG.cell(kLiniaNapiecie, i)) / b.NapiecieBazowe;
+  for (int Linia::*koniec : {&Linia::poczatek, &Linia::koniec})
+    for (const Linia& l : s.linie) {
+      const size_t k = static_cast<size_t>(l.*koniec - 1);
+      d.U[k] = l.napiecie / b.NapiecieBazowe;
       linia[k] = true;
     }
-  for (int i = 1; i <= p.LiczbaTransformatorow; ++i)
-    for (int strona : {1, 2}) {
-      const size_t k = static_cast<size_t>(NaCalkowita(p.TrafoSG.cell(strona, i)) - 1);
-      if (!linia[k]) d.U[k] = NaLiczbe(p.TrafoSG.cell(strona + 2, i)) / b.NapiecieBazowe;
+  for (const SiecRozplywu::Transformator& t : s.trafa)
+    for (auto [wezel, napiecie] : {std::pair{t.gorny, t.Ug}, std::pair{t.dolny, t.Ud}}) {
+      const size_t k = static_cast<size_t>(wezel - 1);
+      if (!linia[k]) d.U[k] = napiecie / b.NapiecieBazowe;
     }
   for (size_t k = 0; k < d.U.size(); ++k)
     if (d.typ[k] == TypWezla::Elektrowniany) d.U[k] = d.modul[k];
-  d.U[static_cast<size_t>(p.WezelBilansujacy - 1)] = p.NapiecieBilansujace / b.NapiecieBazowe;
+  d.U[static_cast<size_t>(s.bilansujacy - 1)] = s.napiecieBilansujace / b.NapiecieBazowe;
 }
 
-// The non-zero off-diagonal entries of each row, so that a sweep costs
-// the branches of the network, not N².
-std::vector<std::vector<std::pair<int, Zespolona>>> Sasiedzi(const MacierzAdmitancji& Y) {
-  std::vector<std::vector<std::pair<int, Zespolona>>> s(static_cast<size_t>(Y.N));
-  for (int i = 1; i <= Y.N; ++i)
-    for (int j = 1; j <= Y.N; ++j)
-      if (j != i && Y.y(i, j) != Zespolona(0.0)) s[size_t(i - 1)].push_back({j - 1, Y.y(i, j)});
-  return s;
+// I = Σ Y U over row i (from 0): the diagonal term, then the stored
+// off-diagonal ones by column, leaving out those that summed to zero.
+Zespolona PradWezla(const MacierzAdmitancji& Y, const std::vector<Zespolona>& U, size_t i) {
+  Zespolona prad = Y.przekatna(int(i) + 1) * U[i];
+  for (const auto& [j, yij] : Y.wiersz(int(i) + 1))
+    if (yij != 0.0) prad += yij * U[size_t(j - 1)];
+  return prad;
 }
+
+// The largest modulus in a series of complex numbers and the first term
+// that has it, as comparing std::abs of every term finds them (a modulus
+// that is not finite counting as HUGE_VAL). std::abs is a careful, slow
+// hypot: the squared modulus sorts out the terms clearly below or above the
+// largest so far, and only those within rounding of it are compared by
+// std::abs itself.
+class NajwiekszyModul {
+ public:
+  // True when the term is the first or its modulus exceeds all before it.
+  bool dodaj(Zespolona z) {
+    const double n = z.real() * z.real() + z.imag() * z.imag();
+    const double kwadrat = n >= kMin && n <= kMax ? n : NAN;  // NaN: the square is no guide
+    if (!pusty_ && !std::isnan(kwadrat) && !std::isnan(kwadrat_)) {
+      if (kwadrat < kwadrat_ * (1 - kMargines)) return false;
+      if (kwadrat > kwadrat_ * (1 + kMargines)) return przyjmij(z, kwadrat);
+    }
+    if (pusty_) return przyjmij(z, kwadrat);
+    const double m = Modul(z);
+    if (!(m > modul())) return false;
+    przyjmij(z, kwadrat);
+    modul_ = m;
+    return true;
+  }
+  // Of the largest term; 0 when there was none.
+  double modul() {
+    if (std::isnan(modul_)) modul_ = pusty_ ? 0.0 : Modul(z_);
+    return modul_;
+  }
+
+ private:
+  static constexpr double kMin = 1e-280, kMax = 1e280, kMargines = 1e-12;
+  static double Modul(Zespolona z) {
+    const double m = std::abs(z);
+    return std::isfinite(m) ? m : HUGE_VAL;
+  }
+  bool przyjmij(Zespolona z, double kwadrat) {
+    pusty_ = false;
+    z_ = z;
+    kwadrat_ = kwadrat;
+    modul_ = NAN;
+    return true;
+  }
+  bool pusty_ = true;
+  Zespolona z_;
+  double kwadrat_ = NAN;
+  double modul_ = NAN;  // not taken yet
+};
 
 std::string BrakZbieznosci(int kroki, double zmiana, double niezbilansowanie, int wezel, double epsilon) {
   return "Obliczenia nie są zbieżne: po " + CalkowitaNaTekst(kroki) +
@@ -87,85 +150,98 @@ std::string BrakZbieznosci(int kroki, double zmiana, double niezbilansowanie, in
 // The largest power mismatch over the non-slack nodes, per unit, and its
 // node: the computed injection U conj(Σ Y U) less the specified one; at a
 // generator node only P counts, its Q being whatever holds the magnitude.
-std::pair<double, int> Niezbilansowanie(const MacierzAdmitancji& Y,
-                                        const std::vector<std::vector<std::pair<int, Zespolona>>>& sasiedzi,
-                                        const Dane& d) {
-  std::pair<double, int> najwieksze{0.0, 0};
-  for (size_t i = 0; i < d.U.size(); ++i) {
+std::pair<double, int> Niezbilansowanie(const MacierzAdmitancji& Y, const Dane& d,
+                                        const std::vector<Zespolona>& U) {
+  NajwiekszyModul najwieksze;
+  int wezel = 0;
+  for (size_t i = 0; i < U.size(); ++i) {
     if (d.typ[i] == TypWezla::Bilansujacy) continue;
-    Zespolona prad = Y.y(int(i) + 1, int(i) + 1) * d.U[i];
-    for (const auto& [j, yij] : sasiedzi[i]) prad += yij * d.U[size_t(j)];
-    Zespolona roznica = d.U[i] * std::conj(prad) - d.S[i];
+    Zespolona roznica = U[i] * std::conj(PradWezla(Y, U, i)) - d.S[i];
     if (d.typ[i] == TypWezla::Elektrowniany) roznica.imag(0);
-    const double m = std::isfinite(std::abs(roznica)) ? std::abs(roznica) : HUGE_VAL;
-    if (m > najwieksze.first || najwieksze.second == 0) najwieksze = {m, int(i) + 1};
+    if (najwieksze.dodaj(roznica)) wezel = int(i) + 1;
   }
-  return najwieksze;
+  return {najwieksze.modul(), wezel};
 }
 
 }  // namespace
 
-WynikRozplywu ObliczRozplyw(const Przypadek& p) {
+WynikRozplywu ObliczRozplyw(const Przypadek& p) { return ObliczRozplyw(ZbudujSiec(p)); }
+
+WynikRozplywu ObliczRozplyw(const SiecRozplywu& s) {
   WynikRozplywu w;
-  w.parametry = ObliczParametry(p);
-  w.baza = UstalWielkosciBazowe(p);
-  w.MacierzY = ZbudujMacierzY(p, w.parametry, w.baza);
+  w.parametry = ObliczParametry(s);
+  w.baza = UstalWielkosciBazowe(s);
+  w.MacierzY = ZbudujMacierzY(s, w.parametry, w.baza);
   const MacierzAdmitancji& Y = w.MacierzY;
-  Dane d = ZadaneWezly(p, w.baza);
-  NapieciaPoczatkowe(p, w.baza, d);
+  Dane d = ZadaneWezly(s, w.baza);
+  NapieciaPoczatkowe(s, w.baza, d);
   w.typy = d.typ;
-  const auto sasiedzi = Sasiedzi(Y);
-  const double r = p.ParametrRelaksacji;
+  const double r = s.relaksacja;
   std::vector<Zespolona>& U = d.U;
-  const int N = Y.N;
+  const int N = Y.N();
 
   for (int k = 1; k <= N; ++k)
-    if (d.typ[size_t(k - 1)] != TypWezla::Bilansujacy && Y.y(k, k) == Zespolona(0.0)) {
+    if (d.typ[size_t(k - 1)] != TypWezla::Bilansujacy && Y.przekatna(k) == Zespolona(0.0)) {
       w.blad = "Nie można obliczyć napięcia w węźle nr " + CalkowitaNaTekst(k) +
                ": suma admitancji dołączonych do niego elementów jest równa zeru !!!";
       return w;
     }
 
+  auto niezbilansowanie = [&](const std::vector<Zespolona>& napiecia) {
+    const auto [najwieksze, wezel] = Niezbilansowanie(Y, d, napiecia);
+    w.niezbilansowanie = najwieksze * w.baza.MocBazowa;
+    w.wezelNiezbilansowania = wezel;
+    return najwieksze;
+  };
+  // The mismatch costs as much as a sweep, and only that of the sweep
+  // which ends the iteration is kept: it is taken after a sweep that has
+  // settled or is the last allowed, and, should a sweep fail, of the
+  // voltages the failed sweep started from.
+  bool niezbilansowanieBiezace = true;
+  std::vector<Zespolona> przedKrokiem;
+
   // Gauss-Seidel: each node uses the newest values of the nodes already
   // updated in this sweep.
   for (int krok = 1; krok <= kMaksLiczbaIteracji && !w.zbiezny; ++krok) {
-    double najwieksza = 0;
+    if (!niezbilansowanieBiezace) przedKrokiem = U;
+    NajwiekszyModul zmiana;
     for (size_t i = 0; i < U.size(); ++i) {
       if (d.typ[i] == TypWezla::Bilansujacy) continue;
-      const Zespolona yii = Y.y(int(i) + 1, int(i) + 1);
+      const Zespolona yii = Y.przekatna(int(i) + 1);
       Zespolona inne = 0;
-      for (const auto& [j, yij] : sasiedzi[i]) inne += yij * U[size_t(j)];
+      for (const auto& [j, yij] : Y.wiersz(int(i) + 1))
+        if (yij != 0.0) inne += yij * U[size_t(j - 1)];
       Zespolona S = d.S[i];
       Zespolona nowe;
       if (d.typ[i] == TypWezla::Elektrowniany) {
         // The reactive power the network needs to hold the magnitude.
         S.imag(std::imag(U[i] * std::conj(yii * U[i] + inne)));
-        const Zespolona obliczone = (std::conj(S) / std::conj(U[i]) - inne) / yii;
+        const Zespolona obliczone = Podziel(Podziel(std::conj(S), std::conj(U[i])) - inne, yii);
         nowe = d.modul[i] * obliczone / std::abs(obliczone);
       } else {
-        const Zespolona obliczone = (std::conj(S) / std::conj(U[i]) - inne) / yii;
+        const Zespolona obliczone = Podziel(Podziel(std::conj(S), std::conj(U[i])) - inne, yii);
         nowe = U[i] + r * (obliczone - U[i]);
       }
       if (!Skonczona(nowe)) {
+        if (!niezbilansowanieBiezace) niezbilansowanie(przedKrokiem);
         w.blad = "Obliczenia nie są zbieżne: w kroku iteracyjnym nr " + CalkowitaNaTekst(krok) +
                  " napięcie węzła nr " + CalkowitaNaTekst(int(i) + 1) +
                  " przestało być liczbą skończoną.\nSprawdź dane układu i parametr relaksacji \"r\" !!!";
         return w;
       }
-      najwieksza = std::max(najwieksza, std::abs(nowe - U[i]));
+      zmiana.dodaj(nowe - U[i]);
       U[i] = nowe;
     }
     w.iteracje = krok;
+    const double najwieksza = zmiana.modul();
     w.ostatniaZmiana = najwieksza;
     // Converged means both settled and balanced: a small change between
     // sweeps alone can come long before the powers match the data.
-    const auto [niezbilansowanie, wezel] = Niezbilansowanie(Y, sasiedzi, d);
-    w.niezbilansowanie = niezbilansowanie * w.baza.MocBazowa;
-    w.wezelNiezbilansowania = wezel;
-    w.zbiezny = najwieksza < p.Epsilon && niezbilansowanie < p.Epsilon;
+    niezbilansowanieBiezace = najwieksza < s.epsilon || krok == kMaksLiczbaIteracji;
+    if (niezbilansowanieBiezace) w.zbiezny = niezbilansowanie(U) < s.epsilon && najwieksza < s.epsilon;
   }
   if (!w.zbiezny) {
-    w.blad = BrakZbieznosci(w.iteracje, w.ostatniaZmiana, w.niezbilansowanie, w.wezelNiezbilansowania, p.Epsilon);
+    w.blad = BrakZbieznosci(w.iteracje, w.ostatniaZmiana, w.niezbilansowanie, w.wezelNiezbilansowania, s.epsilon);
     return w;
   }
 
@@ -177,15 +253,14 @@ WynikRozplywu ObliczRozplyw(const Przypadek& p) {
   for (size_t i = 0; i < U.size(); ++i) {
     w.URe[i] = U[i].real();
     w.UIm[i] = U[i].imag();
-    Zespolona prad = Y.y(int(i) + 1, int(i) + 1) * U[i];
-    for (const auto& [j, yij] : sasiedzi[i]) prad += yij * U[size_t(j)];
+    const Zespolona prad = PradWezla(Y, U, i);
     const Zespolona moc = U[i] * std::conj(prad);
     w.IRe[i] = prad.real();
     w.IIm[i] = prad.imag();
     w.SRe[i] = moc.real();
     w.SIm[i] = moc.imag();
   }
-  ObliczPrzeplywy(p, w);
+  ObliczPrzeplywy(s, w);
   return w;
 }
 

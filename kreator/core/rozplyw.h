@@ -11,6 +11,7 @@
 #include "kreator/core/parametry.h"
 #include "kreator/core/przeplywy.h"
 #include "kreator/core/przypadek.h"
+#include "kreator/core/siec.h"
 
 namespace kreator {
 
@@ -51,10 +52,14 @@ struct WynikRozplywu {
 };
 
 // Runs the whole computation on a case that has passed the configuration
-// check. Never throws for numeric reasons: a run that does not converge in
-// 1000 sweeps, or whose numbers stop being finite, comes back with
-// zbiezny == false and the reason in `blad`. A cell that is not a number
-// throws common::BladKonwersji.
+// check: reads its tables once into the network model, then computes from
+// the model only. Never throws for numeric reasons: a run that does not
+// converge in 1000 sweeps, or whose numbers stop being finite, comes back
+// with zbiezny == false and the reason in `blad`. A cell that is not a
+// number throws common::BladKonwersji.
 WynikRozplywu ObliczRozplyw(const Przypadek& p);
+// The same on a model already read; touches nothing but its argument and
+// the result.
+WynikRozplywu ObliczRozplyw(const SiecRozplywu& s);
 
 }  // namespace kreator

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/core/liczby.h"
+#include "kreator/core/siec.h"
 
 namespace kreator {
 namespace {
@@ -22,7 +25,8 @@ const std::string kZlaKonfiguracja = "Konfiguracja schematu nie jest prawidłowa
 
 std::string Nr(long long x) { return common::CalkowitaNaTekst(x); }
 
-int Wezel(const TextGrid& g, int kolumna, int wiersz) { return common::NaCalkowita(g.cell(kolumna, wiersz)); }
+// The one reading of a node cell, the computation's.
+int Wezel(const TextGrid& g, int kolumna, int wiersz) { return NumerWezla(g, kolumna, wiersz); }
 
 double Wartosc(const TextGrid& g, int kolumna, int wiersz) { return common::NaLiczbe(g.cell(kolumna, wiersz)); }
 
@@ -66,7 +70,8 @@ Odmowa ZaDuzoWezlowZTypem(const Przypadek& p) {
 }
 
 // A connection counts only when the cell names the node plainly, so "02"
-// does not connect node 2 here.
+// does not connect node 2 here (a network using "02" is refused in the end
+// anyway, by ZapisWezlow).
 Odmowa NiepodlaczonyWezel(const Przypadek& p) {
   std::set<std::string> konce;
   for (const Galezie& b : {Linie(p), Trafa(p)})
@@ -166,19 +171,25 @@ Odmowa BilansujacyNieElektrowniany(const Przypadek& p) {
          " nie może być jednocześnie węzłem bilansującym i obciążeniowym !!!";
 }
 
-// A line between the two ends of a transformer, in either direction, shorts it.
+// The two end cells of a branch as an unordered pair, as written.
+std::pair<std::string, std::string> Konce(const TextGrid& g, int wiersz) {
+  return std::minmax(g.cell(1, wiersz), g.cell(2, wiersz));
+}
+
+// A line between the two ends of a transformer, in either direction, shorts
+// it. The first line that does is reported, with the first such transformer.
 Odmowa LiniaRownoleglaDoTrafa(const Przypadek& p) {
-  const TextGrid& l = p.LinieSG;
   const TextGrid& t = p.TrafoSG;
-  for (int i = 1; i <= p.LiczbaLinii; ++i)
-    for (int j = 1; j <= p.LiczbaTransformatorow; ++j) {
-      const bool wprost = t.cell(1, j) == l.cell(1, i) && t.cell(2, j) == l.cell(2, i);
-      const bool nakrzyz = t.cell(1, j) == l.cell(2, i) && t.cell(2, j) == l.cell(1, i);
-      if (wprost || nakrzyz)
-        return kZlaKonfiguracja + "Transformator T" + Nr(j) + " i linia L" + Nr(i) +
-               " są podłączone między dwa takie same węzły nr " + t.cell(1, j) + " i " + t.cell(2, j) +
-               " co w praktyce oznacza ZWARCIE !!!.\nW rzeczywistości takie połączenie jest NIEDOPUSZCZALNE !!!";
-    }
+  std::map<std::pair<std::string, std::string>, int> trafa;
+  for (int j = 1; j <= p.LiczbaTransformatorow; ++j) trafa.emplace(Konce(t, j), j);
+  for (int i = 1; i <= p.LiczbaLinii; ++i) {
+    const auto it = trafa.find(Konce(p.LinieSG, i));
+    if (it == trafa.end()) continue;
+    const int j = it->second;
+    return kZlaKonfiguracja + "Transformator T" + Nr(j) + " i linia L" + Nr(i) +
+           " są podłączone między dwa takie same węzły nr " + t.cell(1, j) + " i " + t.cell(2, j) +
+           " co w praktyce oznacza ZWARCIE !!!.\nW rzeczywistości takie połączenie jest NIEDOPUSZCZALNE !!!";
+  }
   return {};
 }
 
@@ -291,6 +302,30 @@ Odmowa ZleDaneGeneratora(const Przypadek& p) {
   return {};
 }
 
+// The rules above compare branch ends as written, the computation reads
+// them as numbers: the two agree only when every node cell is written as
+// its number, "2" rather than "02", " 2" or "+2".
+bool ZapisanyWprost(const TextGrid& g, int kolumna, int wiersz) {
+  return g.cell(kolumna, wiersz) == Nr(Wezel(g, kolumna, wiersz));
+}
+
+const char* kJakPisac = ". Numer węzła wpisuje się bez zer na początku, spacji i znaku +, tu: ";
+
+Odmowa ZapisWezlow(const Przypadek& p) {
+  for (const Galezie& b : {Linie(p), Trafa(p)})
+    for (int i = 1; i <= b.n; ++i)
+      for (int kolumna = 1; kolumna <= 2; ++kolumna)
+        if (!ZapisanyWprost(b.g, kolumna, i))
+          return kZlaKonfiguracja + Strona(kolumna) + b.dopelniacz + Nr(i) + " jest podłączony do węzła \"" +
+                 b.g.cell(kolumna, i) + "\"" + kJakPisac + Nr(Wezel(b.g, kolumna, i)) + " !!!";
+  for (const Wezly& w : {Elektrowniane(p), Obciazeniowe(p)})
+    for (int r = 1; r <= w.n; ++r)
+      if (!ZapisanyWprost(w.g, 1, r))
+        return std::string("Podano nieprawidłowe oznaczenia dla węzłów ") + w.mnoga + ".\nWiersz " + w.etykieta +
+               Nr(r) + " podaje węzeł \"" + w.g.cell(1, r) + "\"" + kJakPisac + Nr(Wezel(w.g, 1, r)) + " !!!";
+  return {};
+}
+
 // "3,5," for nodes 3 and 5 that are listed in neither node grid.
 std::string ListaWezlowBezTypu(const Przypadek& p) {
   const int n = std::max(p.LiczbaWezlow, 0);
@@ -332,6 +367,7 @@ bool SprawdzKonfiguracje(Przypadek& p, common::DialogService& dialogi) {
       [&] { return ZleDaneLinii(p); },
       [&] { return ZleDaneTrafa(p); },
       [&] { return ZleDaneGeneratora(p); },
+      [&] { return ZapisWezlow(p); },
   };
   for (const auto& regula : reguly)
     if (Odmowa komunikat = regula()) {

@@ -81,7 +81,7 @@ std::optional<TabelaWynikow> TabelaTrafo(const Przypadek& p, const WynikRozplywu
 }
 
 TabelaWynikow TabelaMacierzy(const WynikRozplywu& w) {
-  const int n = w.MacierzY.N;
+  const int n = w.MacierzY.N();
   TabelaWynikow t = Szkielet(kTytulMacierzy, {45, 95}, n);
   t.kolumny = n + 1;
   const auto& Y = w.MacierzY;

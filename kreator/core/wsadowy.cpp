@@ -6,7 +6,7 @@
 #include <charconv>
 #include <fstream>
 #include <map>
-#include <sstream>
+#include <string_view>
 
 #include "common/core/zapis.h"
 #include "common/core/bledy_systemu.h"
@@ -78,8 +78,28 @@ std::string Json(double x) {
   return blad == std::errc() ? std::string(bufor, koniec) : "null";
 }
 
+// The JSON text, appended piece by piece: a network of a thousand nodes
+// writes some thirty thousand numbers.
+class Pisarz {
+ public:
+  Pisarz& operator<<(std::string_view t) {
+    s_ += t;
+    return *this;
+  }
+  Pisarz& operator<<(long long n) {
+    char bufor[24];
+    s_.append(bufor, std::to_chars(bufor, bufor + sizeof bufor, n).ptr);
+    return *this;
+  }
+  std::string& tekst() { return s_; }
+
+ private:
+  std::string s_;
+};
+
 std::string JsonTekst(const WynikRozplywu& w) {
-  std::ostringstream s;
+  Pisarz s;
+  s.tekst().reserve(static_cast<size_t>(w.N()) * 200 + w.przeplywy.size() * 330 + 512);
   s << "{\"converged\": true, \"iterations\": " << w.iteracje << ", \"base_kv\": " << Json(w.baza.NapiecieBazowe)
     << ", \"base_mva\": " << Json(w.baza.MocBazowa) << ", \"last_change_pu\": " << Json(w.ostatniaZmiana)
     << ", \"nodes\": [";
@@ -112,7 +132,7 @@ std::string JsonTekst(const WynikRozplywu& w) {
       << ", \"rated_kv\": " << Json(o.znamionowe) << "}";
   }
   s << "]}\n";
-  return s.str();
+  return std::move(s.tekst());
 }
 
 bool Zapisz(const std::string& sciezka, const std::vector<std::string>& wiersze, std::ostream& bledy) {
@@ -175,8 +195,9 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, std::ostream& wyjs
   if (!k.widok().koniecP || !k.wyniki()) return 1;
 
   const WynikRozplywu& w = *k.wyniki();
-  // The text report, as "Zapisz wyniki" writes it.
-  const std::vector<std::string> wiersze = RaportRozplywu(p, w);
+  // The text report, as "Zapisz wyniki" writes it; only when it is shown or saved.
+  const std::vector<std::string> wiersze =
+      !o.json || !o.output.empty() ? RaportRozplywu(p, w) : std::vector<std::string>{};
   if (o.json) {
     wyjscie << JsonTekst(w);
   } else {

@@ -196,7 +196,7 @@ TEST(PlikZrm, LargestTablesAtTheLimit) {
       {5, 14, 9, 2001, false}, {23, 24, 3, 1000, true}, {27, 28, 3, 1001, false},
   };
   for (const auto& c : przypadki) {
-    std::string jedynki;  // "1;" n times: at most 4002 characters, within the 4096 read
+    std::string jedynki;  // "1;" n times
     for (int i = 0; i < c.n; ++i) jedynki += "1;";
     std::vector<std::pair<int, std::string>> zmiany = {{c.nrLiczby, std::to_string(c.n)}};
     for (int k = 0; k < c.kolumny; ++k) zmiany.push_back({c.pierwszaKolumna + k, jedynki});
@@ -208,14 +208,49 @@ TEST(PlikZrm, LargestTablesAtTheLimit) {
   }
 }
 
-TEST(PlikZrm, OnlyTheFirst4096CharactersOfALineAreRead) {
-  // "1;" (2) + 4093 zeros + "2" = 4096 characters; what follows is lost.
+TEST(PlikZrm, ALongLineIsReadToItsEnd) {
+  // "1;" (2) + 4093 zeros + "2" = 4096 characters, then the tail: the second
+  // cell holds all of it, so a tail that is no number refuses the file.
   const std::string poczatek = "1;" + std::string(4093, '0') + "2";
-  for (const std::string& ogon : {std::string(), std::string("5"), std::string(904, 'x')}) {
+  struct {
+    std::string ogon;
+    bool dobry;
+  } const przypadki[] = {{"", true}, {"5", true}, {std::string(904, 'x'), false}};
+  for (const auto& c : przypadki) {
     Przypadek p;
-    ASSERT_TRUE(WczytajZrm(Zmieniony({{6, poczatek + ogon}}), p)) << ogon.size();
-    EXPECT_EQ(p.LinieSG.cell(1, 2), poczatek.substr(2));
+    ASSERT_EQ(WczytajPoPoprzednim(Zmieniony({{6, poczatek + c.ogon}}), p), c.dobry) << c.ogon.size();
+    if (c.dobry) {
+      EXPECT_EQ(p.LinieSG.cell(1, 2), poczatek.substr(2) + c.ogon);
+    }
   }
+}
+
+// A network at every limit written as real data is: 1000 nodes, 2000 lines
+// and 2000 transformers, each column line some 14 000 characters long.
+// Cell (k, w) holds "w,k", so a lost or shifted cell shows.
+TEST(PlikZrm, NetworkAtTheLimitsWithRealisticCellsLoads) {
+  struct {
+    Tabela tabela;
+    const char* licznik;  // its count line, for the tables whose count is not among lines 3..5
+    int kolumny, n;
+  } const tabele[] = {{Tabela::Linie, "", 8, 2000}, {Tabela::Trafo, "", 9, 2000},
+                      {Tabela::WEl, "1000", 3, 1000}, {Tabela::WObc, "1000", 3, 1000}};
+  std::vector<std::string> w = {"1000", "2000", "2000"};  // lines 3..5
+  for (const auto& t : tabele) {
+    if (*t.licznik) w.push_back(t.licznik);
+    for (int k = 1; k <= t.kolumny; ++k) {
+      std::string kolumna;
+      for (int i = 1; i <= t.n; ++i) kolumna += std::to_string(i) + "," + std::to_string(k) + ";";
+      w.push_back(kolumna);
+    }
+  }
+  ASSERT_EQ(w.size(), 28u);  // lines 3..30
+  Przypadek p;
+  ASSERT_TRUE(WczytajZrm(ZbudujZrm(w), p));
+  for (const auto& t : tabele)
+    for (int k = 1; k <= t.kolumny; ++k)
+      for (int wiersz : {1, t.n / 2, t.n})
+        EXPECT_EQ(p.siatka(t.tabela).cell(k, wiersz), std::to_string(wiersz) + "," + std::to_string(k));
 }
 
 TEST(PlikZrm, RefusalClearsCellsLoadedEarlierInTheSameFile) {

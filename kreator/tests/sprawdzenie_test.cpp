@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/core/liczby.h"
+#include "kreator/core/rozplyw.h"
 
 using namespace kreator;
 using common::Ikona;
@@ -364,5 +365,37 @@ TEST(SprawdzenieTest, NonIntegerNodeNumberThrows) {
       EXPECT_STREQ(e.what(), w.blad);
     }
     EXPECT_TRUE(d.wpisy.empty());
+  }
+}
+
+// The check reads a node cell as the computation does. Where the two could
+// differ ("02" is node 2 as a number but not as text), the check refuses
+// and says how to write the number.
+TEST(SprawdzenieTest, ANodeCellIsCheckedAsItIsComputed) {
+  const std::string kJak = ". Numer węzła wpisuje się bez zer na początku, spacji i znaku +, tu: ";
+  const struct {
+    std::function<void(Przypadek&)> zmiana;
+    std::string komunikat;  // empty: accepted
+  } warianty[] = {
+      {[](Przypadek& p) { p.LinieSG.setCell(1, 2, "2"); }, ""},
+      {[](Przypadek& p) { p.LinieSG.setCell(1, 2, "02"); },
+       kZla + "Początek linii L2 jest podłączony do węzła \"02\"" + kJak + "2 !!!"},
+      {[](Przypadek& p) { p.LinieSG.setCell(1, 2, " 2"); },
+       kZla + "Początek linii L2 jest podłączony do węzła \" 2\"" + kJak + "2 !!!"},
+      {[](Przypadek& p) { p.TrafoSG.setCell(1, 1, "+3"); },
+       kZla + "Początek transformatora T1 jest podłączony do węzła \"+3\"" + kJak + "3 !!!"},
+      {[](Przypadek& p) { Obciazenia(p, {"2", "03", "4"}); },
+       "Podano nieprawidłowe oznaczenia dla węzłów obciążeniowych.\nWiersz W. obc. 2 podaje węzeł \"03\"" + kJak +
+           "3 !!!"},
+  };
+  for (const auto& w : warianty) {
+    SCOPED_TRACE(w.komunikat);
+    Przypadek p = Baza();
+    w.zmiana(p);
+    common::RecordingDialogService d;
+    EXPECT_EQ(SprawdzKonfiguracje(p, d), w.komunikat.empty());
+    if (!w.komunikat.empty()) EXPECT_EQ(d.ostatni(), w.komunikat);
+    // Accepted, the line L2 joins nodes 2 and 3 in the computation as in the check.
+    else EXPECT_NE(ObliczRozplyw(p).MacierzY.y(2, 3), 0.0);
   }
 }

@@ -22,9 +22,7 @@ WynikRozplywu Wynik(int n) {
   w.UIm.assign(size_t(n), 0.0);
   w.SRe.assign(size_t(n), 0.0);
   w.SIm.assign(size_t(n), 0.0);
-  w.MacierzY.N = n;
-  w.MacierzY.YRe.assign(size_t(n * n), 0.0);
-  w.MacierzY.YIm = w.MacierzY.YRe;
+  w.MacierzY = MacierzAdmitancji(n);
   return w;
 }
 

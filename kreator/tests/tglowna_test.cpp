@@ -341,6 +341,37 @@ class TGlownaTest : public QObject {
     QVERIFY(!tresc->isVisible());
   }
 
+  void computesOnAWorkerThread() {
+    program.reset();
+    program = std::make_unique<Program>(*d);
+    program->argument = PRZYKLADY "/ZAD1.ZRM";
+    g = program->glowna.get();
+    g->ustawPraceWTle(true);
+    program->pokaz();
+    QVERIFY(QTest::qWaitForWindowExposed(g));
+    QTRY_COMPARE(program->przypadek.Krok, 10);
+    for (const char* t : {"1", "117", "0,0001", "1,5"}) wpisz(t);
+    // A load no line can carry: the run fails on the worker and its message reaches the window.
+    auto& odbiory = program->przypadek.WObcSG;
+    const std::string moc = odbiory.cell(2, 1);
+    odbiory.setCell(2, 1, "90000");
+    g->DalejBBClick();
+    QVERIFY(g->pracuje());
+    QVERIFY(!g->isEnabled());  // it waits, painting, but takes no input
+    QTRY_VERIFY(!g->pracuje());
+    QVERIFY(d->ostatni().rfind("Obliczenia nie są zbieżne", 0) == 0);
+    QCOMPARE(g->L1->text(), QString("Obliczenia przerwane ..."));
+    QVERIFY(!program->kreator.wyniki());
+    // The data as given: the results come back and are offered.
+    odbiory.setCell(2, 1, moc);
+    g->DalejBBClick();
+    QTRY_VERIFY(!g->pracuje());
+    QVERIFY(g->isEnabled());
+    QVERIFY(program->kreator.wyniki());
+    QVERIFY(g->KoniecP->isVisible());
+    QCOMPARE(program->przypadek.WezlyBezTypu, std::string("6,"));  // as the check on the worker left it
+  }
+
   void windowsAreCreatedOnceAndHideOnStartOver() {
     program->podglad->show();
     program->schemat->show();

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "common/core/liczby.h"
+#include "common/core/limity.h"
 #include "tools/zadanie/siec.h"
 
 namespace zadanie {
@@ -168,12 +169,12 @@ std::string Rzeczywista(Czytnik& c, const char* co, double od, double doo, bool 
 }
 
 // The fault data as the wizard's pages accept them: a node, a whole kV
-// from 1 to 999, a duration from 0,01 to 1 s; then the arrow's side.
+// up to the programs' limit, a duration from 0,01 to 1 s; then the arrow's side.
 Zwarcie CzytajZwarcie(Czytnik& c) {
   Zwarcie z;
   z.wiersz = c.wiersz();
-  z.wezel = c.calkowita("numer węzła zwarcia", 1, 1000);
-  z.napiecieKv = c.calkowita("napięcie w miejscu zwarcia [kV]", 1, 999);
+  z.wezel = c.calkowita("numer węzła zwarcia", 1, common::kMaksLiczbaWezlow);
+  z.napiecieKv = c.calkowita("napięcie w miejscu zwarcia [kV]", 1, common::kMaksNapiecieKv);
   z.czas = Rzeczywista(c, "czas trwania zwarcia [s]", 0.01, 1, true);
   if (!c.koniec()) {
     const std::string s = c.nastepny("strona strzałki");
@@ -260,7 +261,8 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
       o.szerokosc = c.calkowita("szerokość rysunku", 200, kMaksSzerokosc);
       o.wysokosc = c.calkowita("wysokość rysunku", 150, kMaksWysokosc);
     } else if (slowo == "wezel" || slowo == "linia" || slowo == "trafo") {
-      const int numer = c.calkowita(slowo == "wezel" ? "numer węzła" : "numer elementu", 1, 2000);
+      const int numer = slowo == "wezel" ? c.calkowita("numer węzła", 1, common::kMaksLiczbaWezlow)
+                                         : c.calkowita("numer elementu", 1, common::kMaksLiczbaElementow);
       auto& mapa = slowo == "linia" ? o.linie : o.trafa;
       const int poprzedni = slowo == "wezel" ? (o.wezly.count(numer) ? o.wezly[numer].wiersz : 0)
                                              : (mapa.count(numer) ? mapa[numer].wiersz : 0);
@@ -271,8 +273,9 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
       else
         mapa[numer] = CzytajGalaz(c);
     } else if (slowo == "bilansujacy") {
-      const int wezel = c.calkowita("numer węzła bilansującego", 1, 1000);
-      o.bilansujacy = Bilansujacy{wezel, c.calkowita("napięcie węzła bilansującego [kV]", 1, 999)};
+      const int wezel = c.calkowita("numer węzła bilansującego", 1, common::kMaksLiczbaWezlow);
+      const int kv = c.calkowita("napięcie węzła bilansującego [kV]", 1, common::kMaksNapiecieKv);
+      o.bilansujacy = Bilansujacy{wezel, kv};
     } else if (slowo == "epsilon") {
       o.epsilon = Rzeczywista(c, "epsilon", 0, 1);
     } else if (slowo == "r") {

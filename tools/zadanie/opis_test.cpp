@@ -52,6 +52,10 @@ TEST(CzytajOpis, OdrzucaBlednyWierszZJegoNumerem) {
       {Opis("epsilon 0,0001a\n"), 5, "epsilon musi być liczbą"},
       {Opis("r 2,5\n"), 5, "parametr relaksacji r musi leżeć między 1 a 2"},
       {Opis("bilansujacy 1 1000\n"), 5, "napięcie węzła bilansującego [kV] 1000 poza zakresem"},
+      // The programs' limits: 1000 nodes, 2000 lines or transformers.
+      {Opis("wezel 1001 10 10\n"), 5, "numer węzła 1001 poza zakresem 1…1000"},
+      {Opis("trafo 2001\n"), 5, "numer elementu 2001 poza zakresem 1…2000"},
+      {Opis("bilansujacy 1001 110\n"), 5, "numer węzła bilansującego 1001 poza zakresem 1…1000"},
       {Opis("bilansujacy 1\n"), 5, "brakuje: napięcie węzła bilansującego"},
       {Opis("wyjscie A B\n"), 5, "„wyjscie” podano drugi raz"},
       {"dane a b\n", 1, "nadmiarowy tekst „b”"},

@@ -15,26 +15,24 @@ using Szeroka = long double;
 
 const std::string kNieMozna = "Nie można obliczyć zwarcia: ";
 
-// Reads the cells of one element row. The first value it refuses is kept
-// in `blad`; the caller stops once the row has been read.
+// Checks the values of one element row, as the model holds them. The first
+// value it refuses is kept in `blad`, quoting the cell `kolumna` of the row
+// as typed; the caller stops once the row has been checked.
 class Wiersz {
  public:
   Wiersz(const common::TextGrid& g, int wiersz, std::string element, std::string& blad)
       : g_(g), wiersz_(wiersz), element_(std::move(element)), blad_(blad) {}
 
-  Szeroka dodatnia(int kolumna, const char* nazwa) {
-    const Szeroka x = common::NaLiczbe(tekst(kolumna));
+  Szeroka dodatnia(double x, int kolumna, const char* nazwa) {
     if (!(x > 0)) odmow(kolumna, nazwa, "musi być większa od zera");
     return x;
   }
-  Szeroka nieujemna(int kolumna, const char* nazwa) {
-    const Szeroka x = common::NaLiczbe(tekst(kolumna));
+  Szeroka nieujemna(double x, int kolumna, const char* nazwa) {
     if (x < 0) odmow(kolumna, nazwa, "nie może być ujemna");
     return x;
   }
-  // Sz enters the ohmic value as a whole number: "2500,5" throws here.
-  int dodatniaCalkowita(int kolumna, const char* nazwa) {
-    const int x = common::NaCalkowita(tekst(kolumna));
+  // Sz enters the ohmic value as a whole number (the model reads it so).
+  int dodatniaCalkowita(int x, int kolumna, const char* nazwa) {
     if (x <= 0) odmow(kolumna, nazwa, "musi być większa od zera");
     return x;
   }
@@ -95,15 +93,19 @@ WielkosciBazowe UstalWielkosciBazowe(double NapiecieZwarcia) {
 }
 
 ImpedancjeElementow ObliczImpedancje(const Przypadek& p, const WielkosciBazowe& baza) {
+  return ObliczImpedancje(p, ZbudujSiec(p), baza);
+}
+
+ImpedancjeElementow ObliczImpedancje(const Przypadek& p, const SiecZwarcia& s, const WielkosciBazowe& baza) {
   ImpedancjeElementow e;
   const Szeroka Un2 = Szeroka(p.NapiecieZwarcia) * p.NapiecieZwarcia;
   const Szeroka Sb = baza.MocBazowa;
 
-  const int S = std::max(0, p.LiczbaWezlowSystemow);
+  const int S = int(s.systemy.size());
   Rozmiar(size_t(S), {&e.XSystemow, &e.wzgSystemow.R, &e.wzgSystemow.X});
   for (int i = 1; i <= S; ++i) {
     Wiersz w(p.SystemySG, i, Element("systemu", "S", i), e.blad);
-    const int sz = w.dodatniaCalkowita(2, "Moc zwarciowa Sz [MVA]");
+    const int sz = w.dodatniaCalkowita(s.systemy[size_t(i - 1)].moc, kSystemMoc, "Moc zwarciowa Sz [MVA]");
     if (w.odmowa()) return e;
     const size_t k = size_t(i - 1);
     e.XSystemow[k] = double(Un2 / sz);
@@ -111,13 +113,14 @@ ImpedancjeElementow ObliczImpedancje(const Przypadek& p, const WielkosciBazowe& 
     if (!w.impedancjaPoprawna({e.XSystemow[k]}, 0.0, e.wzgSystemow.X[k])) return e;
   }
 
-  const int G = std::max(0, p.LiczbaWezlowGeneratorow);
+  const int G = int(s.generatory.size());
   Rozmiar(size_t(G), {&e.RGeneratorow, &e.XGeneratorow, &e.wzgGeneratorow.R, &e.wzgGeneratorow.X});
   for (int i = 1; i <= G; ++i) {
     Wiersz w(p.GeneratorySG, i, Element("generatora", "G", i), e.blad);
-    const Szeroka sn = w.dodatnia(2, "Moc znamionowa Sn [MVA]");
-    const Szeroka xd = w.nieujemna(3, "Reaktancja przejściowa Xd\" [%]");
-    const Szeroka n = w.dodatnia(4, "L. generatorów");
+    const DaneGeneratora& d = s.generatory[size_t(i - 1)];
+    const Szeroka sn = w.dodatnia(d.moc, kGeneratorMoc, "Moc znamionowa Sn [MVA]");
+    const Szeroka xd = w.nieujemna(d.xd, kGeneratorXd, "Reaktancja przejściowa Xd\" [%]");
+    const Szeroka n = w.dodatnia(d.liczba, kGeneratorLiczba, "L. generatorów");
     if (w.odmowa()) return e;
     const size_t k = size_t(i - 1);
     // The resistance of a generator is taken as 1 % of its rated impedance.
@@ -129,14 +132,15 @@ ImpedancjeElementow ObliczImpedancje(const Przypadek& p, const WielkosciBazowe& 
       return e;
   }
 
-  const int T = std::max(0, p.LiczbaTransformatorow);
+  const int T = int(s.trafo.size());
   Rozmiar(size_t(T), {&e.RTrafo, &e.XTrafo, &e.wzgTrafo.R, &e.wzgTrafo.X});
   for (int i = 1; i <= T; ++i) {
     Wiersz w(p.TrafoSG, i, Element("transformatora", "T", i), e.blad);
-    const Szeroka sn = w.dodatnia(3, "Moc znamionowa pozorna [MVA]");
-    const Szeroka pcu = w.nieujemna(4, "Straty w miedzi PCu [kW]");
-    const Szeroka uz = w.dodatnia(5, "Napięcie zwarcia [%]");
-    const Szeroka n = w.dodatnia(6, "L. trans.");
+    const DaneTransformatora& d = s.trafo[size_t(i - 1)];
+    const Szeroka sn = w.dodatnia(d.moc, kTrafoMoc, "Moc znamionowa pozorna [MVA]");
+    const Szeroka pcu = w.nieujemna(d.pcu, kTrafoPCu, "Straty w miedzi PCu [kW]");
+    const Szeroka uz = w.dodatnia(d.uz, kTrafoUz, "Napięcie zwarcia [%]");
+    const Szeroka n = w.dodatnia(d.liczba, kTrafoLiczba, "L. trans.");
     if (w.odmowa()) return e;
     // uR, the resistive part of uz in %, cannot exceed uz itself.
     const Szeroka ur = pcu / sn / 10;
@@ -157,15 +161,16 @@ ImpedancjeElementow ObliczImpedancje(const Przypadek& p, const WielkosciBazowe& 
     if (!w.impedancjaPoprawna({e.RTrafo[k], e.XTrafo[k]}, e.wzgTrafo.R[k], e.wzgTrafo.X[k])) return e;
   }
 
-  const int L = std::max(0, p.LiczbaLinii);
+  const int L = int(s.linie.size());
   Rozmiar(size_t(L), {&e.RLinii, &e.XLinii, &e.ImpedancjaBazowaLinii, &e.wzgLinii.R, &e.wzgLinii.X});
   for (int i = 1; i <= L; ++i) {
     Wiersz w(p.LinieSG, i, Element("linii", "L", i), e.blad);
-    const Szeroka un = w.dodatnia(3, "Napięcie znamionowe [kV]");
-    const Szeroka r = w.nieujemna(4, "Rezystancja jednostkowa [om/km]");
-    const Szeroka x = w.nieujemna(5, "Reaktancja jednostkowa [om/km]");
-    const Szeroka l = w.dodatnia(6, "Długość linii [km]");
-    const Szeroka n = w.dodatnia(7, "L. torów");
+    const DaneLinii& d = s.linie[size_t(i - 1)];
+    const Szeroka un = w.dodatnia(d.napiecie, kLiniaNapiecie, "Napięcie znamionowe [kV]");
+    const Szeroka r = w.nieujemna(d.r, kLiniaR, "Rezystancja jednostkowa [om/km]");
+    const Szeroka x = w.nieujemna(d.x, kLiniaX, "Reaktancja jednostkowa [om/km]");
+    const Szeroka l = w.dodatnia(d.dlugosc, kLiniaDlugosc, "Długość linii [km]");
+    const Szeroka n = w.dodatnia(d.tory, kLiniaTory, "L. torów");
     if (w.odmowa()) return e;
     const size_t k = size_t(i - 1);
     e.RLinii[k] = double(r * l / n);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "zwarcia/core/przypadek.h"
+#include "zwarcia/core/siec.h"
 
 namespace zwarcia {
 
@@ -53,15 +54,18 @@ struct ImpedancjeElementow {
   std::string blad;  // the first refused row, in Polish; empty when all rows were computed
 };
 
-// Reads the rows of the four tables (systems, generators, transformers,
-// lines, each from row 1) with common::NaLiczbe / NaCalkowita, which throw
-// common::BladKonwersji for a cell that is not a number (Sz must be a whole
-// number). Stops at the first row it refuses, with the reason in `blad`:
+// Takes the rows of the four tables (systems, generators, transformers,
+// lines, each from row 1) from the network model `s`, at the fault voltage
+// p.NapiecieZwarcia; the case's cells are read only to quote a refused value
+// as typed. Stops at the first row it refuses, with the reason in `blad`:
 // a zero or negative power, number of units or circuits, length, rated
 // line voltage or short-circuit voltage; a negative reactance, resistance
 // or copper loss; copper losses beyond what uz allows; an impedance that is
 // zero or not finite. Nothing is divided by zero and no root of a negative
 // number is taken.
+ImpedancjeElementow ObliczImpedancje(const Przypadek& p, const SiecZwarcia& s, const WielkosciBazowe& baza);
+// The same on the model read from the case here (ZbudujSiec, which throws
+// common::BladKonwersji for a cell that is not a number).
 ImpedancjeElementow ObliczImpedancje(const Przypadek& p, const WielkosciBazowe& baza);
 
 }  // namespace zwarcia

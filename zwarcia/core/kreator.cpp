@@ -1,5 +1,7 @@
 #include "zwarcia/core/kreator.h"
 
+#include <stdexcept>
+
 #include <algorithm>
 #include <limits>
 
@@ -390,6 +392,56 @@ Skutki Kreator::NowyBBClick() {
   s.tabele = true;
   s.fokus = FormCreate().fokus;
   return s;
+}
+
+bool Kreator::czekaNaOblicz() const { return p_.Krok == kOstatniaStrona && widok_.dalejAktywny; }
+
+Skutki Kreator::PrzyjmijObliczenie(Obliczenie o) {
+  // The same step as a click on "Oblicz", its two halves answered by the work done elsewhere.
+  auto sprawdz = std::move(sprawdzKonfiguracje);
+  auto licz = std::move(obliczZwarcie);
+  auto odswiez = std::move(odswiezTeraz);
+  sprawdzKonfiguracje = [&] {
+    for (const auto& k : o.komunikaty) dialogi_.message(k.ikona, k.tytul, k.tekst);
+    if (o.blad) throw std::runtime_error(*o.blad);
+    return o.sprawdzony;
+  };
+  obliczZwarcie = [&] {
+    if (!o.wynik) return false;
+    if (!o.wynik->poprawny) {
+      dialogi_.error(o.wynik->blad);
+      return false;
+    }
+    wyniki_ = std::move(*o.wynik);
+    return true;
+  };
+  auto przywroc = [&] {
+    sprawdzKonfiguracje = std::move(sprawdz);
+    obliczZwarcie = std::move(licz);
+    odswiezTeraz = std::move(odswiez);
+  };
+  Skutki s;
+  try {
+    s = DalejBBClick("");
+  } catch (...) {
+    przywroc();
+    throw;
+  }
+  przywroc();
+  return s;
+}
+
+Obliczenie Oblicz(Przypadek kopia) {
+  Obliczenie o;
+  common::RecordingDialogService zapis;
+  try {
+    o.sprawdzony = SprawdzKonfiguracje(kopia, zapis);
+    if (o.sprawdzony) o.wynik = ObliczZwarcie(kopia);
+  } catch (const std::exception& e) {
+    o.blad = e.what();
+  }
+  o.komunikaty = std::move(zapis.wpisy);
+  return o;
 }
 
 }  // namespace zwarcia

@@ -59,6 +59,18 @@ struct Skutki {
   std::optional<common::Komorka> komorka;
 };
 
+// What "Oblicz" works out apart from the window: the configuration check's
+// messages and verdict, and the computation's result. It reads only its
+// own copy of the case, so a window can run it on a worker thread.
+struct Obliczenie {
+  std::vector<common::RecordingDialogService::Wpis> komunikaty;  // in the order the check showed them
+  bool sprawdzony = false;
+  std::optional<WynikZwarcia> wynik;  // when the check passed
+  std::optional<std::string> blad;  // a fault that ended it, as its message
+
+};
+Obliczenie Oblicz(Przypadek kopia);
+
 class Kreator {
  public:
   Kreator(Przypadek& przypadek, common::DialogService& dialogi);
@@ -69,6 +81,11 @@ class Kreator {
   Skutki DalejBBClick(const std::string& daneE);
   Skutki WsteczBBClick();
   Skutki NowyBBClick();
+  // True on the final page while "Oblicz" is offered.
+  bool czekaNaOblicz() const;
+  // "Oblicz" with the work done elsewhere (by Oblicz on a copy of the case):
+  // the messages shown and the result taken as if the work had run here.
+  Skutki PrzyjmijObliczenie(Obliczenie o);
 
   // Opens the exercise named on the command line: a ".ZRZ" is loaded, a
   // ".SRZ" makes the pictures available; anything else is ignored.

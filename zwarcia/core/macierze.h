@@ -1,34 +1,26 @@
 // Second stage of the short-circuit run: every element row becomes a branch
 // between its nodes (or a node and ground), and the network becomes the
-// branch admittance matrix Yg, the incidence matrix A, the source currents
-// J and the nodal admittance matrix Yw = Aᵀ·Yg·A. This module and the fault
-// solution hold complex values as std::complex<double>; matrices are dense,
-// row first, indexed from 0 (branch b and node j at b-1 and j-1).
+// branch admittances (the diagonal of Yg), the incidence matrix A (each
+// branch's one or two nodes), the source currents J and the nodal
+// admittance matrix Yw = Aᵀ·Yg·A, stamped branch by branch as a sparse
+// matrix. This module and the fault solution hold complex values as
+// std::complex<double>, indexed from 0 (branch b and node j at b-1 and j-1).
 #pragma once
 
+#include <Eigen/SparseCore>
 #include <complex>
 #include <string>
 #include <vector>
 
 #include "zwarcia/core/impedancje.h"
 #include "zwarcia/core/przypadek.h"
+#include "zwarcia/core/siec.h"
 
 namespace zwarcia {
 
 using Zespolona = std::complex<double>;
-
-template <typename T>
-struct Macierz {
-  int wiersze = 0, kolumny = 0;
-  std::vector<T> dane;  // row first
-
-  Macierz() = default;
-  Macierz(int w, int k) : wiersze(w), kolumny(k), dane(size_t(w) * size_t(k), T{}) {}
-  T& operator()(int w, int k) { return dane[size_t(w) * size_t(kolumny) + size_t(k)]; }
-  const T& operator()(int w, int k) const { return dane[size_t(w) * size_t(kolumny) + size_t(k)]; }
-};
-using MacierzZespolona = Macierz<Zespolona>;
-using MacierzCalkowita = Macierz<int>;
+// Column-major, only the entries a branch puts there are stored.
+using MacierzRzadka = Eigen::SparseMatrix<Zespolona>;
 
 enum class RodzajGalezi { System, Generator, Transformator, Linia };
 
@@ -47,33 +39,43 @@ std::string WezlyGalezi(const Galaz& g);
 
 struct MacierzeSieci {
   // Branch order: systems, generators, transformers, lines, each from row 1.
+  // They are also the incidence matrix A (M x N): row b holds +1 at
+  // wezelPlus and -1 at wezelMinus, nothing for ground.
   std::vector<Galaz> galezie;
-  MacierzZespolona MacierzYg;                // M x M, y_b = 1 / z_b on the diagonal, per unit
+  int LiczbaWezlow = 0;                      // N, the columns of A
+  std::vector<Zespolona> MacierzYg;          // M, y_b = 1 / z_b: the diagonal of Yg, per unit
   std::vector<Zespolona> PradyZrodel;        // M, J_b = E·y_b for systems and generators, 0 otherwise
-  MacierzCalkowita MacierzStrukturalna;      // M x N, entries +1, -1, 0
   std::vector<Zespolona> WymuszeniaWezlowe;  // N, Jw = Aᵀ·J
-  MacierzZespolona MacierzYw;                // N x N, Aᵀ·Yg·A
+  MacierzRzadka MacierzYw;                   // N x N, Aᵀ·Yg·A
   std::string blad;                          // why a branch was refused; empty when built
+
+  // Single entries as the result tables show them, zero where nothing is stored.
+  Zespolona Yg(int b, int c) const;
+  int A(int b, int j) const;
+  Zespolona Yw(int i, int j) const { return MacierzYw.coeff(i, j); }
 };
 
-// The branches in their fixed order, nodes read as whole numbers
-// (common::BladKonwersji for a cell that is not one). Refuses, in `blad`,
-// a node outside 1..LiczbaWezlow and a branch with both ends at one node.
-std::vector<Galaz> UstalGalezie(const Przypadek& p, const ImpedancjeElementow& e, std::string& blad);
+// The branches in their fixed order, nodes from the model. Refuses, in
+// `blad`, a node outside 1..LiczbaWezlow and a branch with both ends at one
+// node.
+std::vector<Galaz> UstalGalezie(const SiecZwarcia& s, const ImpedancjeElementow& e, std::string& blad);
 
 // The first node (from 1) that no path through transformers and lines
 // joins to a system or generator, 0 when there is none. Such a node makes
 // Yw singular, which rounding can hide from an exact-zero pivot test.
 int WezelBezZrodla(const std::vector<Galaz>& galezie, int liczbaWezlow);
 
-// The nodes of the branches must lie in 1..liczbaWezlow (UstalGalezie checks them).
-MacierzCalkowita ZbudujMacierzStrukturalna(const std::vector<Galaz>& galezie, int liczbaWezlow);
-MacierzZespolona ZbudujMacierzYg(const std::vector<Galaz>& galezie);
-// Aᵀ·Yg·A as two dense products, each entry summed over the inner index in
-// increasing order.
-MacierzZespolona ZbudujMacierzYw(const MacierzCalkowita& A, const MacierzZespolona& Yg);
+// Aᵀ·Yg·A of branches whose nodes lie in 1..liczbaWezlow (UstalGalezie
+// checks them): each branch adds y_b to the diagonal entries of its nodes
+// and -y_b to the two entries between them. An entry is the sum of its
+// terms in branch order, starting from zero; a branch with y_b = 0 adds
+// nothing, so an entry is stored only where some branch puts a term.
+MacierzRzadka ZbudujMacierzYw(const std::vector<Galaz>& galezie, const std::vector<Zespolona>& Yg, int liczbaWezlow);
 
 // All of the above, with every source at the one voltage E (NapiecieZrodla).
+MacierzeSieci ZbudujMacierze(const SiecZwarcia& s, const ImpedancjeElementow& e, double NapiecieZrodla);
+// The same on the model read from the case here (common::BladKonwersji for
+// a cell that is not a number).
 MacierzeSieci ZbudujMacierze(const Przypadek& p, const ImpedancjeElementow& e, double NapiecieZrodla);
 
 }  // namespace zwarcia

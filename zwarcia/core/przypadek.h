@@ -1,6 +1,7 @@
 // The short-circuit case: the four element tables and the single values the
-// wizard collects. The tables are the store: every other piece reads the
-// element data from their cells by column number.
+// wizard collects. The tables are the store of what the user typed; once
+// the configuration check has passed, the computation turns them once into
+// the typed network model of siec.h and works on that.
 #pragma once
 
 #include <string>
@@ -10,6 +11,12 @@
 namespace zwarcia {
 
 enum class Tabela { Systemy, Generatory, Trafo, Linie };
+
+// Columns of the four element tables; column 0 holds the row labels.
+enum KolumnaSystemu { kSystemWezel = 1, kSystemMoc };
+enum KolumnaGeneratora { kGeneratorWezel = 1, kGeneratorMoc, kGeneratorXd, kGeneratorLiczba };
+enum KolumnaTrafo { kTrafoWezelGorny = 1, kTrafoWezelDolny, kTrafoMoc, kTrafoPCu, kTrafoUz, kTrafoLiczba };
+enum KolumnaLinii { kLiniaPoczatek = 1, kLiniaKoniec, kLiniaNapiecie, kLiniaR, kLiniaX, kLiniaDlugosc, kLiniaTory };
 
 inline constexpr int kKolumnySystemow = 3;
 inline constexpr int kKolumnyGeneratorow = 5;

@@ -21,36 +21,36 @@ struct Pole {
 };
 
 constexpr Pole kPolaSystemow[] = {
-    {"         numer węzła ", 1, ""},
-    {"         moc zwarciowa Sz=", 2, " MVA"},
+    {"         numer węzła ", kSystemWezel, ""},
+    {"         moc zwarciowa Sz=", kSystemMoc, " MVA"},
 };
 
 // The double prime of x''d is written as two backquotes, the primes of R`
 // and X` as one.
 constexpr Pole kPolaGeneratorow[] = {
-    {"         numer węzła ", 1, ""},
-    {"         moc znamionowa Sn=", 2, " MVA"},
-    {"         reaktancja przejsciowa x``d=", 3, "%"},
-    {"         liczba generatorów ", 4, ""},
+    {"         numer węzła ", kGeneratorWezel, ""},
+    {"         moc znamionowa Sn=", kGeneratorMoc, " MVA"},
+    {"         reaktancja przejsciowa x``d=", kGeneratorXd, "%"},
+    {"         liczba generatorów ", kGeneratorLiczba, ""},
 };
 
 constexpr Pole kPolaTrafo[] = {
-    {"         numer węzła dla uzw. górnego napięcia ", 1, ""},
-    {"         numer węzła dla uzw. dolnego napięcia ", 2, ""},
-    {"         znamionowa moc pozorna Sn=", 3, " MVA"},
-    {"         straty w miedzi dPCu=", 4, " kW"},
-    {"         napiecie zwarcia  duz=", 5, "%"},
-    {"         liczba transformatorów ", 6, ""},
+    {"         numer węzła dla uzw. górnego napięcia ", kTrafoWezelGorny, ""},
+    {"         numer węzła dla uzw. dolnego napięcia ", kTrafoWezelDolny, ""},
+    {"         znamionowa moc pozorna Sn=", kTrafoMoc, " MVA"},
+    {"         straty w miedzi dPCu=", kTrafoPCu, " kW"},
+    {"         napiecie zwarcia  duz=", kTrafoUz, "%"},
+    {"         liczba transformatorów ", kTrafoLiczba, ""},
 };
 
 constexpr Pole kPolaLinii[] = {
-    {"         numer węzła na początku linii ", 1, ""},
-    {"         numer węzła na końcu linii ", 2, ""},
-    {"         napięcie znamionowe Un=", 3, " kV"},
-    {"         rezystancja jednostkowa R`=", 4, " om/km"},
-    {"         reaktancja jednostkowa X`=", 5, " om/km"},
-    {"         długość linii l=", 6, " km"},
-    {"         ilość torów ", 7, ""},
+    {"         numer węzła na początku linii ", kLiniaPoczatek, ""},
+    {"         numer węzła na końcu linii ", kLiniaKoniec, ""},
+    {"         napięcie znamionowe Un=", kLiniaNapiecie, " kV"},
+    {"         rezystancja jednostkowa R`=", kLiniaR, " om/km"},
+    {"         reaktancja jednostkowa X`=", kLiniaX, " om/km"},
+    {"         długość linii l=", kLiniaDlugosc, " km"},
+    {"         ilość torów ", kLiniaTory, ""},
 };
 
 // Per row an empty line, the row's title with its number and one line per field.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/core/liczby.h"
+#include "zwarcia/core/siec.h"
 
 namespace zwarcia {
 namespace {
@@ -18,18 +19,17 @@ using common::TextGrid;
 // The text of a refusal; empty when the rule passes.
 using Odmowa = std::optional<std::string>;
 
-// Data columns read here (column 1 is the node in every table, column 2 the
-// lower node of a transformer or the end of a line).
-enum : int { kSystemMoc = 2 };
-enum : int { kGeneratorMoc = 2, kGeneratorXd, kGeneratorLiczba };
-enum : int { kTrafoMoc = 3, kTrafoPCu, kTrafoUz, kTrafoLiczba };
-enum : int { kLiniaNapiecie = 3, kLiniaR, kLiniaX, kLiniaDlugosc, kLiniaTory };
+// The rules below address node columns by number: column 1 is the node of
+// every table (kSystemWezel, kGeneratorWezel, kTrafoWezelGorny,
+// kLiniaPoczatek), column 2 the lower node of a transformer or the end of a
+// line (kTrafoWezelDolny, kLiniaKoniec).
 
 const std::string kZlaKonfiguracja = "Konfiguracja schematu nie jest prawidłowa. ";
 
 std::string Nr(long long x) { return common::CalkowitaNaTekst(x); }
 
-int Wezel(const TextGrid& g, int kolumna, int wiersz) { return common::NaCalkowita(g.cell(kolumna, wiersz)); }
+// Node cells are read as the computation's network model reads them.
+int Wezel(const TextGrid& g, int kolumna, int wiersz) { return NumerWezla(g.cell(kolumna, wiersz)); }
 
 double Wartosc(const TextGrid& g, int kolumna, int wiersz) { return common::NaLiczbe(g.cell(kolumna, wiersz)); }
 
@@ -67,24 +67,24 @@ Zrodla Systemy(const Przypadek& p) {
   return {p.SystemySG, p.LiczbaWezlowSystemow, "systemów", "system S", "System S", ""};
 }
 
-// A connection counts only when the cell names the node plainly, so "3,0"
-// or "03" does not connect node 3 here. Systems and generators feed a node
-// but do not connect it.
+// A cell connects the node it reads as ("03" is node 3); one that is not a
+// whole number ("3,0") connects nothing and is not refused yet, the later
+// rules convert it. Systems and generators feed a node but do not connect it.
 Odmowa NiepodlaczonyWezel(const Przypadek& p) {
-  std::set<std::string> konce;
+  std::set<int> konce;
   for (const Galezie& b : {Linie(p), Trafa(p)})
-    for (int i = 1; i <= b.n; ++i) {
-      konce.insert(b.g.cell(1, i));
-      konce.insert(b.g.cell(2, i));
-    }
+    for (int i = 1; i <= b.n; ++i)
+      for (int kolumna = 1; kolumna <= 2; ++kolumna)
+        if (const auto wezel = NumerWezlaJesliJest(b.g.cell(kolumna, i))) konce.insert(*wezel);
   for (int k = 1; k <= p.LiczbaWezlow; ++k)
-    if (!konce.contains(Nr(k))) return kZlaKonfiguracja + "Sprawdź, czy wszystkie węzły zostały podłączone !!!";
+    if (!konce.contains(k)) return kZlaKonfiguracja + "Sprawdź, czy wszystkie węzły zostały podłączone !!!";
   return {};
 }
 
+// "2" and "02" are one node.
 Odmowa KonceWTymSamymWezle(const Galezie& b) {
   for (int i = 1; i <= b.n; ++i)
-    if (b.g.cell(1, i) == b.g.cell(2, i))
+    if (Wezel(b.g, 1, i) == Wezel(b.g, 2, i))
       return kZlaKonfiguracja + b.mianownik + Nr(i) + " ma początek i koniec w tym samym węźle " + b.g.cell(1, i) +
              " !!!";
   return {};
@@ -127,6 +127,7 @@ Odmowa RozneTrafaRownolegle(const Przypadek& p) {
 }
 
 // A line between the two ends of a transformer, in either direction, shorts it.
+// Here the node cells are compared as typed, so "01" does not name node 1.
 Odmowa LiniaRownoleglaDoTrafa(const Przypadek& p) {
   const TextGrid& l = p.LinieSG;
   const TextGrid& t = p.TrafoSG;

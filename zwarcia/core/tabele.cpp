@@ -55,15 +55,16 @@ TabelaWynikow TabelaGalezi(const char* tytul, std::vector<int> szerokosci, std::
   return t;
 }
 
-// A square matrix per unit with branch or node numbers as labels and an
-// empty corner; `wpis` writes a nonzero entry.
-template <typename Wpis>
-TabelaWynikow TabelaMacierzy(const char* tytul, const MacierzZespolona& m, Wpis wpis) {
-  TabelaWynikow t = Szkielet(tytul, m.kolumny + 1, m.wiersze + 1, {45, 95});
-  t.komorka = [&m, wpis](int c, int r) -> std::string {
+// A square n x n matrix per unit with branch or node numbers as labels and
+// an empty corner; `element` gives entry [i][j] (zero where nothing is
+// stored), `wpis` writes a nonzero entry.
+template <typename Element, typename Wpis>
+TabelaWynikow TabelaMacierzy(const char* tytul, int n, Element element, Wpis wpis) {
+  TabelaWynikow t = Szkielet(tytul, n + 1, n + 1, {45, 95});
+  t.komorka = [element, wpis](int c, int r) -> std::string {
     if (r == 0) return c == 0 ? "" : Nr(c);
     if (c == 0) return Nr(r);
-    const Zespolona y = m(c - 1, r - 1);
+    const Zespolona y = element(c - 1, r - 1);
     if (y.real() == 0 && y.imag() == 0) return "0";
     return wpis(y);
   };
@@ -118,14 +119,18 @@ TabelaWynikow TabelaLinii(const WynikZwarcia& w) {
 // The branch admittances of the sound computation: a line is per unit on
 // its own level's base, which for a one-level network is the common base.
 TabelaWynikow TabelaYg(const WynikZwarcia& w) {
-  return TabelaMacierzy(kTytulYg, w.sieci.MacierzYg, [](Zespolona y) {
+  const MacierzeSieci& s = w.sieci;
+  const auto element = [&s](int i, int j) { return s.Yg(i, j); };
+  return TabelaMacierzy(kTytulYg, static_cast<int>(s.MacierzYg.size()), element, [](Zespolona y) {
     if (y.imag() > 0) return WedlugWzorca("0.0000", y.real()) + " + j" + WedlugWzorca("0.0000", y.imag());
     return WedlugWzorca(" 0.0000", y.real()) + " - j" + WedlugWzorca("0.0000", std::fabs(y.imag()));
   });
 }
 
 TabelaWynikow TabelaYw(const WynikZwarcia& w) {
-  return TabelaMacierzy(kTytulYw, w.sieci.MacierzYw, [](Zespolona y) {
+  const MacierzeSieci& s = w.sieci;
+  const auto element = [&s](int i, int j) { return s.Yw(i, j); };
+  return TabelaMacierzy(kTytulYw, static_cast<int>(s.MacierzYw.rows()), element, [](Zespolona y) {
     const std::string re = WedlugWzorca("0.0000", y.real());
     if (y.imag() > 0) return re + " + j" + WedlugWzorca("0.0000", y.imag());
     return re + " - j" + WedlugWzorca("0.0000", std::fabs(y.imag()));
@@ -134,12 +139,12 @@ TabelaWynikow TabelaYw(const WynikZwarcia& w) {
 
 // Columns are branches, rows nodes.
 TabelaWynikow TabelaStrukturalna(const WynikZwarcia& w) {
-  const MacierzCalkowita& A = w.sieci.MacierzStrukturalna;
-  TabelaWynikow t = Szkielet(kTytulStrukturalnej, A.wiersze + 1, A.kolumny + 1, {25});
-  t.komorka = [&A](int c, int r) -> std::string {
+  const MacierzeSieci& s = w.sieci;
+  TabelaWynikow t = Szkielet(kTytulStrukturalnej, static_cast<int>(s.galezie.size()) + 1, s.LiczbaWezlow + 1, {25});
+  t.komorka = [&s](int c, int r) -> std::string {
     if (r == 0) return c == 0 ? "[i,j]" : Nr(c);
     if (c == 0) return Nr(r);
-    const int a = A(c - 1, r - 1);
+    const int a = s.A(c - 1, r - 1);
     return a >= 0 ? WedlugWzorca("  0", a) : WedlugWzorca(" -0", std::abs(a));
   };
   return t;

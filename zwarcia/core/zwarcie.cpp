@@ -1,9 +1,11 @@
 #include "zwarcia/core/zwarcie.h"
 
+#include <Eigen/SparseLU>
 #include <algorithm>
 #include <cmath>
 #include <new>
 #include <numeric>
+#include <span>
 #include <stdexcept>
 #include <utility>
 
@@ -28,13 +30,49 @@ WynikZwarcia Odmowa(std::string powod) {
 }
 
 bool Skonczona(Zespolona z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); }
-bool Skonczone(const std::vector<Zespolona>& v) {
+bool Skonczone(std::span<const Zespolona> v) {
   for (const Zespolona& z : v)
     if (!Skonczona(z)) return false;
   return true;
 }
 
 std::string Numer(int n) { return std::to_string(n); }
+
+using Wektor = Eigen::Matrix<Zespolona, Eigen::Dynamic, 1>;
+using DwaWektory = Eigen::Matrix<Zespolona, Eigen::Dynamic, 2>;
+
+// B - Yw·X, each entry summed at extended precision.
+DwaWektory Reszta(const MacierzRzadka& Yw, const DwaWektory& B, const DwaWektory& X) {
+  DwaWektory r(B.rows(), 2);
+  std::vector<Szeroka> suma(size_t(B.rows()));
+  for (int k = 0; k < 2; ++k) {
+    for (Eigen::Index i = 0; i < B.rows(); ++i) suma[size_t(i)] = S(B(i, k));
+    for (Eigen::Index j = 0; j < Yw.outerSize(); ++j)
+      for (MacierzRzadka::InnerIterator it(Yw, j); it; ++it) suma[size_t(it.row())] -= S(it.value()) * S(X(j, k));
+    for (Eigen::Index i = 0; i < B.rows(); ++i) r(i, k) = D(suma[size_t(i)]);
+  }
+  return r;
+}
+
+// Yw·V0 = Jw and Yw·z = e_f from one factorisation of Yw: the pre-fault
+// voltages and column f of Zw = Yw⁻¹. One step of refinement, with the
+// residual at extended precision, takes the rounding of a long chain of
+// small impedances out of the solution. Nothing when a pivot is zero.
+std::optional<std::pair<Wektor, Wektor>> Rozwiaz(const MacierzRzadka& Yw, const std::vector<Zespolona>& Jw, int f) {
+  Eigen::SparseLU<MacierzRzadka> lu;
+  lu.compute(Yw);
+  // Eigen reports running out of working memory in the same way as a zero
+  // pivot; only the words tell them apart.
+  if (lu.lastErrorMessage().rfind("UNABLE TO", 0) == 0) throw std::bad_alloc();
+  if (!lu.lastErrorMessage().empty() || lu.info() != Eigen::Success) return std::nullopt;
+  const Eigen::Index N = Yw.rows();
+  DwaWektory prawe = DwaWektory::Zero(N, 2);
+  for (Eigen::Index i = 0; i < N; ++i) prawe(i, 0) = Jw[size_t(i)];
+  prawe(f, 1) = 1.0;
+  DwaWektory x = lu.solve(prawe);
+  x += lu.solve(Reszta(Yw, prawe, x));
+  return std::pair<Wektor, Wektor>{x.col(0), x.col(1)};
+}
 
 WynikZwarcia Oblicz(const Przypadek& p) {
   const int N = p.LiczbaWezlow, f = p.WezelZwarcia - 1;
@@ -46,38 +84,35 @@ WynikZwarcia Oblicz(const Przypadek& p) {
     return Odmowa(kNieMozna + "napięcie znamionowe sieci w miejscu zwarcia musi być większe od zera, a wynosi " +
                   common::LiczbaNaTekst(p.NapiecieZwarcia) + " kV !!!");
 
+  // The cells are read here, once; everything below reads the model.
+  const SiecZwarcia siec = ZbudujSiec(p);
   WynikZwarcia w;
   w.baza = UstalWielkosciBazowe(p.NapiecieZwarcia);
-  w.impedancje = ObliczImpedancje(p, w.baza);
+  w.impedancje = ObliczImpedancje(p, siec, w.baza);
   if (!w.impedancje.blad.empty()) return Odmowa(w.impedancje.blad);
-  w.sieci = ZbudujMacierze(p, w.impedancje, w.baza.NapiecieZrodla);
+  w.sieci = ZbudujMacierze(siec, w.impedancje, w.baza.NapiecieZrodla);
   if (!w.sieci.blad.empty()) return Odmowa(w.sieci.blad);
   const MacierzeSieci& s = w.sieci;
   const std::string nieskonczone =
       kNieMozna + "wyniki obliczeń nie są liczbami skończonymi (dane są zbyt duże lub zbyt małe) !!!";
-  if (!Skonczone(s.MacierzYw.dane) || !Skonczone(s.MacierzYg.dane)) return Odmowa(nieskonczone);
+  const std::span<const Zespolona> wpisyYw(s.MacierzYw.valuePtr(), size_t(s.MacierzYw.nonZeros()));
+  if (!Skonczone(wpisyYw) || !Skonczone(s.MacierzYg)) return Odmowa(nieskonczone);
 
   if (const int wezel = WezelBezZrodla(s.galezie, N))
     return Odmowa(kNieMozna + "macierz admitancji węzłowych Yw jest osobliwa, bo węzeł nr " + Numer(wezel) +
                   " nie jest połączony (przez transformatory i linie) z żadnym systemem ani generatorem !!!");
-  auto Zw = OdwrocMacierz(s.MacierzYw);
-  if (!Zw)
+  const auto rozwiazanie = Rozwiaz(s.MacierzYw, s.WymuszeniaWezlowe, f);
+  if (!rozwiazanie)
     return Odmowa(kNieMozna +
                   "macierz admitancji węzłowych Yw jest osobliwa (przy jej odwracaniu wystąpił zerowy element "
                   "główny). Sprawdź, czy każda część sieci jest połączona z systemem lub generatorem !!!");
-  w.MacierzZw = std::move(*Zw);
-  const MacierzZespolona& Z = w.MacierzZw;
+  const auto& [V0, z] = *rozwiazanie;
 
   // Pre-fault state: every source drives the same E, so V0 = E at every
   // node of a network without islands.
-  w.NapieciaPrzedZwarciem.assign(size_t(N), Zespolona{});
-  for (int i = 0; i < N; ++i) {
-    Szeroka v = 0;
-    for (int j = 0; j < N; ++j) v += S(Z(i, j)) * S(s.WymuszeniaWezlowe[size_t(j)]);
-    w.NapieciaPrzedZwarciem[size_t(i)] = D(v);
-  }
+  w.NapieciaPrzedZwarciem.assign(V0.data(), V0.data() + N);
 
-  w.ImpedancjaZwarciowa = Z(f, f);
+  w.ImpedancjaZwarciowa = z(f);
   const Zespolona Zk = w.ImpedancjaZwarciowa;
   if (Zk == Zespolona{})
     return Odmowa(kNieMozna + "impedancja obwodu zwarciowego w węźle nr " + Numer(f + 1) + " jest równa zeru !!!");
@@ -90,25 +125,27 @@ WynikZwarcia Oblicz(const Przypadek& p) {
   // every node down by Zw[:, f]·If; f itself is at zero.
   w.NapieciaWezlowe.assign(size_t(N), Zespolona{});
   for (int i = 0; i < N; ++i)
-    if (i != f) w.NapieciaWezlowe[size_t(i)] = w.NapieciaPrzedZwarciem[size_t(i)] - Z(i, f) * w.PradZwarciowy;
+    if (i != f) w.NapieciaWezlowe[size_t(i)] = w.NapieciaPrzedZwarciem[size_t(i)] - z(i) * w.PradZwarciowy;
 
+  // A branch row of A holds +1 at wezelPlus and -1 at wezelMinus (none for ground).
+  const auto U = [&w](int wezel) { return wezel > 0 ? S(w.NapieciaWezlowe[size_t(wezel - 1)]) : Szeroka(0); };
   const int M = int(s.galezie.size());
-  const MacierzCalkowita& A = s.MacierzStrukturalna;
   w.PradyGaleziowe.assign(size_t(M), Zespolona{});
   Szeroka doWezla = 0;
   for (int b = 0; b < M; ++b) {
-    Szeroka u = 0;
-    for (int j = 0; j < N; ++j) u += (long double)(A(b, j)) * S(w.NapieciaWezlowe[size_t(j)]);
-    w.PradyGaleziowe[size_t(b)] = D(S(s.PradyZrodel[size_t(b)]) - S(s.MacierzYg(b, b)) * u);
-    doWezla += (long double)(A(b, f)) * S(w.PradyGaleziowe[size_t(b)]);
+    const Galaz& g = s.galezie[size_t(b)];
+    const Szeroka u = U(g.wezelPlus) - U(g.wezelMinus);
+    w.PradyGaleziowe[size_t(b)] = D(S(s.PradyZrodel[size_t(b)]) - S(s.MacierzYg[size_t(b)]) * u);
+    if (g.wezelPlus == f + 1) doWezla += S(w.PradyGaleziowe[size_t(b)]);
+    if (g.wezelMinus == f + 1) doWezla -= S(w.PradyGaleziowe[size_t(b)]);
   }
   // The branch currents meeting at f add up to If (Kirchhoff's current law).
   w.PradPoczatkowy = double(std::abs(doWezla)) * w.baza.PradBazowy;
   w.StosunekRdoX = Zk.real() / Zk.imag();
 
-  if (!Skonczone(Z.dane) || !Skonczone(w.NapieciaPrzedZwarciem) || !Skonczone(w.NapieciaWezlowe) ||
-      !Skonczone(w.PradyGaleziowe) || !Skonczona(w.PradZwarciowy) || !std::isfinite(w.PradPoczatkowy) ||
-      !std::isfinite(w.StosunekRdoX))
+  if (!Skonczone(w.NapieciaPrzedZwarciem) || !Skonczone(w.NapieciaWezlowe) || !Skonczone(w.PradyGaleziowe) ||
+      !Skonczona(w.PradZwarciowy) || !std::isfinite(w.PradPoczatkowy) || !std::isfinite(w.StosunekRdoX) ||
+      !std::all_of(z.data(), z.data() + N, Skonczona))
     return Odmowa(nieskonczone);
   w.poprawny = true;
   return w;

@@ -1,7 +1,9 @@
-// The whole short-circuit run and its last stage: the nodal impedance
-// matrix Zw = Yw⁻¹ and the three-phase fault at WezelZwarcia, solved with
-// complex values (std::complex<double>) by superposition on the pre-fault
-// state.
+// The whole short-circuit run and its last stage: the three-phase fault at
+// WezelZwarcia, solved with complex values (std::complex<double>) by
+// superposition on the pre-fault state. The sparse nodal matrix Yw is
+// factored once (LU with partial pivoting); the pre-fault voltages and the
+// one column of Zw = Yw⁻¹ the fault needs are solved from it, so Zw itself
+// is never formed.
 #pragma once
 
 #include <optional>
@@ -14,9 +16,23 @@
 
 namespace zwarcia {
 
-// Inverse of a square matrix by LU decomposition with partial pivoting:
-// in each column the row of the largest modulus, the first of equal
-// moduli. No tolerance: std::nullopt only when a pivot is exactly zero.
+// A dense matrix, row first, indexed from 0, for small matrices only.
+template <typename T>
+struct Macierz {
+  int wiersze = 0, kolumny = 0;
+  std::vector<T> dane;  // row first
+
+  Macierz() = default;
+  Macierz(int w, int k) : wiersze(w), kolumny(k), dane(size_t(w) * size_t(k), T{}) {}
+  T& operator()(int w, int k) { return dane[size_t(w) * size_t(kolumny) + size_t(k)]; }
+  const T& operator()(int w, int k) const { return dane[size_t(w) * size_t(kolumny) + size_t(k)]; }
+};
+using MacierzZespolona = Macierz<Zespolona>;
+
+// Inverse of a small dense matrix by LU decomposition with partial
+// pivoting: in each column the row of the largest modulus, the first of
+// equal moduli. No tolerance: std::nullopt only when a pivot is exactly
+// zero.
 std::optional<MacierzZespolona> OdwrocMacierz(const MacierzZespolona& W);
 
 struct WynikZwarcia {
@@ -25,15 +41,14 @@ struct WynikZwarcia {
 
   WielkosciBazowe baza;            // MVA, kV, Ω, kA; NapiecieZrodla per unit
   ImpedancjeElementow impedancje;  // ohms for the element tables, per unit for the branches
-  MacierzeSieci sieci;             // branches, MacierzYg, PradyZrodel, MacierzStrukturalna, Jw, MacierzYw
+  MacierzeSieci sieci;             // branches (and A), the diagonal of Yg, PradyZrodel, Jw, sparse Yw
 
   // Per unit; node j at j-1, branch b at b-1.
-  MacierzZespolona MacierzZw;                   // N x N, the inverse of MacierzYw
-  std::vector<Zespolona> NapieciaPrzedZwarciem;  // V0 = Zw·Jw, E at every node of a sound network
+  std::vector<Zespolona> NapieciaPrzedZwarciem;  // V0, Yw·V0 = Jw: E at every node of a sound network
   std::vector<Zespolona> NapieciaWezlowe;        // U = V0 - Zw[:, f]·If during the fault, 0 at f
   std::vector<Zespolona> PradyGaleziowe;         // J_b - y_b·(A·U)_b, in the branch's incidence sense
-  Zespolona ImpedancjaZwarciowa;                // Zk = Zw[f][f]
-  Zespolona PradZwarciowy;                      // If = V0_f / Zk
+  Zespolona ImpedancjaZwarciowa;                 // Zk = Zw[f][f]
+  Zespolona PradZwarciowy;                       // If = V0_f / Zk
 
   double PradPoczatkowy = 0;  // kA, |Σ_b a[b][f]·PradyGaleziowe_b|·PradBazowy
   double StosunekRdoX = 0;    // Re(Zk) / Im(Zk); X/R is its inverse
@@ -44,11 +59,14 @@ struct WynikZwarcia {
 // c = 1,1, this is the IEC 60909 short-circuit impedance.
 Zespolona ImpedancjaZwarciowaOm(const WynikZwarcia& w);
 
-// Runs the computation on the case as the wizard leaves it. Never throws:
-// a cell that is not a number (its conversion message), a value that
-// cannot be computed, a node outside the network, a singular Yw, results
-// that are not finite or matrices too large for the memory come back with poprawny == false and the reason in
-// `blad`.
+// Runs the computation on the case as the wizard leaves it, after the
+// configuration check: the element tables are read once into the network
+// model (siec.h) and everything after reads that. Never throws: a cell that
+// is not a number (its conversion message), a value that cannot be
+// computed, a node outside the network, a singular Yw, results that are not
+// finite or a network too large for the memory come back with
+// poprawny == false and the reason in `blad`. Keeps no state between calls,
+// so runs may go on in other threads.
 WynikZwarcia ObliczZwarcie(const Przypadek& p);
 
 }  // namespace zwarcia

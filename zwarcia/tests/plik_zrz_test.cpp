@@ -194,6 +194,34 @@ TEST(PlikZrz, LargestTablesAtTheLimit) {
   }
 }
 
+// A network at every limit written as real data is: 1000 nodes, 1000
+// system and generator rows, 2000 transformers and 2000 lines, each column
+// line up to some 14 000 characters long. Cell (k, w) holds "w,k", so a lost
+// or shifted cell shows.
+TEST(PlikZrz, NetworkAtTheLimitsWithRealisticCellsLoads) {
+  struct {
+    Tabela tabela;
+    int kolumny, n;
+  } const tabele[] = {{Tabela::Systemy, 2, 1000}, {Tabela::Generatory, 4, 1000}, {Tabela::Trafo, 6, 2000},
+                      {Tabela::Linie, 7, 2000}};
+  std::vector<std::string> w = {"1000"};  // line 2: the nodes; then each table's count and columns
+  for (const auto& t : tabele) {
+    w.push_back(std::to_string(t.n));
+    for (int k = 1; k <= t.kolumny; ++k) {
+      std::string kolumna;
+      for (int i = 1; i <= t.n; ++i) kolumna += std::to_string(i) + "," + std::to_string(k) + ";";
+      w.push_back(kolumna);
+    }
+  }
+  ASSERT_EQ(w.size(), 24u);  // lines 2..25
+  Przypadek p;
+  ASSERT_TRUE(WczytajZrz(ZbudujZrz(w), p));
+  for (const auto& t : tabele)
+    for (int k = 1; k <= t.kolumny; ++k)
+      for (int wiersz : {1, t.n / 2, t.n})
+        EXPECT_EQ(p.siatka(t.tabela).cell(k, wiersz), std::to_string(wiersz) + "," + std::to_string(k));
+}
+
 TEST(PlikZrz, RefusalClearsCellsLoadedEarlierInTheSameFile) {
   Przypadek p;
   EXPECT_FALSE(WczytajZrz(Zmieniony({{25, "abc;"}}), p));  // the last cell of the file

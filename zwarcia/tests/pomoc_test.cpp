@@ -55,7 +55,7 @@ TEST(Pomoc, TheWorkedExampleIsWhatTheProgramComputes) {
   ASSERT_TRUE(w.poprawny) << w.blad;
   const auto& g = w.sieci.galezie;  // S1, G1, T1, L1
   ASSERT_EQ(g.size(), 4u);
-  const auto& Yw = w.sieci.MacierzYw;
+  const auto Yw = [&w](int i, int j) { return w.sieci.Yw(i, j); };
   const Zespolona zkOm = ImpedancjaZwarciowaOm(w);
   const double xDoR = 1 / w.StosunekRdoX, kappa = KappaZRdoX(xDoR);
   SprawdzLiczby(POMOC, StronyPomocy(),

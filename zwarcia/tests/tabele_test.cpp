@@ -43,7 +43,7 @@ void Sprawdz(const std::vector<Komorka>& komorki) {
     EXPECT_EQ(k.t->komorka(k.c, k.r), k.tekst) << k.t->tytul << " [" << k.c << "," << k.r << "]";
 }
 
-MacierzZespolona Kwadratowa(int n) { return MacierzZespolona(n, n); }
+MacierzRzadka Kwadratowa(int n) { return MacierzRzadka(n, n); }
 
 }  // namespace
 
@@ -141,16 +141,15 @@ TEST(TabeleZwarcia, NumberFormats) {
   // (0 − j0,010)/0,0001 = −j100, where the unrounded values would give 3,69 − j96,01.
   w.impedancje.RLinii = {0.0004};
   w.impedancje.XLinii = {0.0104};
-  w.sieci.MacierzYg = Kwadratowa(2);
-  w.sieci.MacierzYg(0, 0) = {0, -25};
-  w.sieci.MacierzYg(1, 0) = {1.5, 2};  // column 2, row 1
-  w.sieci.MacierzYg(0, 1) = {0, -0.0};
-  w.sieci.MacierzYg(1, 1) = {0.00001, 0};
-  w.sieci.MacierzYw = w.sieci.MacierzYg;
-  w.sieci.MacierzStrukturalna = MacierzCalkowita(2, 3);  // branch 1 from node 3 to node 1, branch 2 at node 2
-  w.sieci.MacierzStrukturalna(0, 0) = 1;
-  w.sieci.MacierzStrukturalna(0, 2) = -1;
-  w.sieci.MacierzStrukturalna(1, 1) = 1;
+  w.sieci.MacierzYg = {{0, -25}, {0.00001, 0}, {1.5, 2}};  // Yg is diagonal: the third entry shows in column 3, row 3
+  w.sieci.MacierzYw = Kwadratowa(2);
+  w.sieci.MacierzYw.insert(0, 0) = {0, -25};
+  w.sieci.MacierzYw.insert(1, 0) = {1.5, 2};  // column 2, row 1
+  w.sieci.MacierzYw.insert(0, 1) = {0, -0.0};
+  w.sieci.MacierzYw.insert(1, 1) = {0.00001, 0};
+  // Branch 1 from node 3 to node 1, branch 2 at node 2.
+  w.sieci.galezie = {{RodzajGalezi::Linia, 1, 1, 3, {}}, {RodzajGalezi::System, 1, 2, 0, {}}};
+  w.sieci.LiczbaWezlow = 3;
   w.PradyGaleziowe = {{3, -4}, {-0.00004, 0}};  // |3 − j4| = 5
   const TabelaWynikow l = TabelaLinii(w), yg = TabelaYg(w), yw = TabelaYw(w),
                       a = TabelaStrukturalna(w), ik = TabelaPradow(w);
@@ -158,7 +157,7 @@ TEST(TabeleZwarcia, NumberFormats) {
   EXPECT_EQ(a.wiersze, 4);  // nodes down
   Sprawdz({
       {&l, 1, 1, "0,000"}, {&l, 2, 1, "0,010"}, {&l, 3, 1, "0,000 + j0,010"}, {&l, 4, 1, "0,0000 - j100,0000"},
-      {&yg, 1, 1, " 0,0000 - j25,0000"}, {&yg, 2, 1, "1,5000 + j2,0000"}, {&yg, 1, 2, "0"},
+      {&yg, 1, 1, " 0,0000 - j25,0000"}, {&yg, 3, 3, "1,5000 + j2,0000"}, {&yg, 1, 2, "0"},
       {&yg, 2, 2, " 0,0000 - j0,0000"},
       {&yw, 1, 1, "0,0000 - j25,0000"}, {&yw, 2, 1, "1,5000 + j2,0000"}, {&yw, 1, 2, "0"},
       {&yw, 2, 2, "0,0000 - j0,0000"},
@@ -221,8 +220,7 @@ TEST(TabeleZwarcia, BranchAdmittanceExplanationsFollowTheBranchOrder) {
   p.LiczbaTransformatorow = 1;
   p.LiczbaLinii = 2;
   WynikZwarcia w;
-  w.sieci.MacierzYg = Kwadratowa(6);
-  for (int b = 0; b < 6; ++b) w.sieci.MacierzYg(b, b) = {0, -1};
+  w.sieci.MacierzYg.assign(6, {0, -1});
   const TabelaWynikow yg = TabelaYg(w);
   const char* opisy[] = {"systemu S1", "systemu S2", "generatora G1", "transformatora T1", "linii L1", "linii L2"};
   for (int b = 1; b <= 6; ++b)
@@ -243,7 +241,7 @@ TEST(TabeleZwarcia, NodalExplanationsNameTheNodesInTheirOrder) {
   for (const Oczekiwany& d : przypadki) {
     WynikZwarcia w;
     w.sieci.MacierzYw = Kwadratowa(3);
-    w.sieci.MacierzYw(2, 1) = d.y;  // entry [3][2]: column 3, row 2
+    w.sieci.MacierzYw.insert(2, 1) = d.y;  // entry [3][2]: column 3, row 2
     const TabelaWynikow yw = TabelaYw(w);
     EXPECT_EQ(ObjasnienieKomorki(yw, 3, 2, Przypadek{}), d.opis);
   }

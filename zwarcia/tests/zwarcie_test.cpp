@@ -143,21 +143,21 @@ TEST(ZbudujMacierze, ExampleNetwork) {
   ASSERT_EQ(s.blad, "");
 
   const Zespolona y[] = {{0, -25}, {0.2493766, -4.9875312}, {0.3, -9.9954990}, {3.6716284, -12.2387615}};
-  ASSERT_EQ(s.MacierzYg.wiersze, 4);
+  ASSERT_EQ(s.MacierzYg.size(), 4u);
   for (int b = 0; b < 4; ++b)
-    for (int c = 0; c < 4; ++c) ExpectNear(s.MacierzYg(b, c), b == c ? y[b] : 0.0, 5e-8);
+    for (int c = 0; c < 4; ++c) ExpectNear(s.Yg(b, c), b == c ? y[b] : 0.0, 5e-8);
 
   // Systems and generators to ground (+1); transformer +1 upper, −1 lower; line +1 start, −1 end.
   const int a[4][2] = {{1, 0}, {0, 1}, {1, -1}, {1, -1}};
   for (int b = 0; b < 4; ++b)
-    for (int j = 0; j < 2; ++j) EXPECT_EQ(s.MacierzStrukturalna(b, j), a[b][j]) << b << "," << j;
+    for (int j = 0; j < 2; ++j) EXPECT_EQ(s.A(b, j), a[b][j]) << b << "," << j;
 
   // Yw11 = y1 + y3 + y4 = 3,9716284 − j47,2342605; Yw12 = −(y3 + y4) = −3,9716284 + j22,2342605;
   // Yw22 = y2 + y3 + y4 = 4,2210050 − j27,2217916.
-  ExpectNear(s.MacierzYw(0, 0), {3.9716284, -47.2342605}, 5e-7);
-  ExpectNear(s.MacierzYw(0, 1), {-3.9716284, 22.2342605}, 5e-7);
-  ExpectNear(s.MacierzYw(1, 0), {-3.9716284, 22.2342605}, 5e-7);
-  ExpectNear(s.MacierzYw(1, 1), {4.2210050, -27.2217916}, 5e-7);
+  ExpectNear(s.Yw(0, 0), {3.9716284, -47.2342605}, 5e-7);
+  ExpectNear(s.Yw(0, 1), {-3.9716284, 22.2342605}, 5e-7);
+  ExpectNear(s.Yw(1, 0), {-3.9716284, 22.2342605}, 5e-7);
+  ExpectNear(s.Yw(1, 1), {4.2210050, -27.2217916}, 5e-7);
 
   // E = 1,1 / 1,05 = 1,0476190: J1 = E·y1 = −j26,1904762; J2 = E·y2 = 0,2612516 − j5,2250327.
   ExpectNear(s.PradyZrodel[0], {0, -26.1904762}, 5e-8);
@@ -322,7 +322,7 @@ TEST(ObliczZwarcie, RefusesWhatCannotBeComputed) {
     EXPECT_NE(w.blad.find(d.oczekiwany), std::string::npos) << w.blad;
     // No results to show.
     EXPECT_TRUE(w.PradyGaleziowe.empty());
-    EXPECT_TRUE(w.sieci.MacierzYw.dane.empty());
+    EXPECT_EQ(w.sieci.MacierzYw.size(), 0);
     EXPECT_EQ(w.PradPoczatkowy, 0);
   }
 }
@@ -356,4 +356,92 @@ TEST(ObliczZwarcie, RefusesMoreBranchesThanTheLimit) {
   const WynikZwarcia w = ObliczZwarcie(Zbuduj(d));
   EXPECT_FALSE(w.poprawny);
   EXPECT_EQ(w.blad.rfind("Sieć ma 2002 gałęzi; program oblicza sieci o najwyżej 2000 gałęziach", 0), 0u) << w.blad;
+}
+
+namespace {
+
+// Solves a·x = b by plain Gaussian elimination with partial pivoting, at
+// extended precision so that its own rounding stays far below the
+// tolerance: the dense reference for the program's sparse solution.
+std::vector<Zespolona> RozwiazGesto(std::vector<std::vector<std::complex<long double>>> a,
+                                    std::vector<std::complex<long double>> b) {
+  const size_t n = b.size();
+  for (size_t k = 0; k < n; ++k) {
+    size_t q = k;
+    for (size_t r = k + 1; r < n; ++r)
+      if (std::abs(a[r][k]) > std::abs(a[q][k])) q = r;
+    std::swap(a[k], a[q]);
+    std::swap(b[k], b[q]);
+    for (size_t r = k + 1; r < n; ++r) {
+      if (a[r][k] == 0.0L) continue;
+      const std::complex<long double> l = a[r][k] / a[k][k];
+      for (size_t c = k; c < n; ++c) a[r][c] -= l * a[k][c];
+      b[r] -= l * b[k];
+    }
+  }
+  std::vector<Zespolona> x(n);
+  std::vector<std::complex<long double>> y(n);
+  for (size_t k = n; k-- > 0;) {
+    std::complex<long double> s = b[k];
+    for (size_t c = k + 1; c < n; ++c) s -= a[k][c] * y[c];
+    y[k] = s / a[k][k];
+    x[k] = {double(y[k].real()), double(y[k].imag())};
+  }
+  return x;
+}
+
+}  // namespace
+
+TEST(ObliczZwarcie, AMeshedNetworkOf200NodesAgreesWithADenseSolution) {
+  // A 110 kV ring of 200 lines (0,12 + j0,4 Ω/km, 2 to 8 km, every third
+  // with two circuits), 19 lines across it from node i to i + 17, and five
+  // transformers from k to k + 50 (160 MVA, 500 kW, 11 %); systems of 5000
+  // and 3000 MVA at nodes 1 and 101, two-unit generators of 200 MVA,
+  // x″d 15 % at nodes 60 and 150. Per unit on 100 MVA and 115,5 kV:
+  //   system j100/Sz; generator (0,01 + j0,15)·(100/200)/2;
+  //   transformer (uR + juX)/100·100/160 with uR = 500/160/10 = 0,3125 %,
+  //   uX = √(11² − uR²); line (0,12 + j0,4)·l/n / (115,5²/100).
+  // Yw stamped from these by hand, Zk = (Yw⁻¹)[f][f] from a dense solve
+  // of Yw·z = e_f, and I″k = (1,1/1,05)/|Zk|·100/(√3·115,5).
+  constexpr int N = 200;
+  using Z = std::complex<long double>;
+  Dane d{N, {{"1", "5000"}, {"101", "3000"}}, {{"60", "200", "15", "2"}, {"150", "200", "15", "2"}}, {}, {}, 1, 110};
+  std::vector<std::vector<Z>> Yw(N, std::vector<Z>(N));
+  const auto galaz = [&Yw](int a, int b, Z z) {
+    const Z y = 1.0L / z;
+    Yw[size_t(a - 1)][size_t(a - 1)] += y;
+    if (b == 0) return;
+    Yw[size_t(b - 1)][size_t(b - 1)] += y;
+    Yw[size_t(a - 1)][size_t(b - 1)] -= y;
+    Yw[size_t(b - 1)][size_t(a - 1)] -= y;
+  };
+  galaz(1, 0, Z(0, 100.0L / 5000));
+  galaz(101, 0, Z(0, 100.0L / 3000));
+  for (int g : {60, 150}) galaz(g, 0, Z(0.01L, 0.15L) * (100.0L / 200) / 2.0L);
+  const long double uR = 500.0L / 160 / 10, uX = std::sqrt(121.0L - uR * uR);
+  for (int k = 10; k <= 130; k += 30) {
+    d.trafo.push_back({std::to_string(k), std::to_string(k + 50), "160", "500", "11", "1"});
+    galaz(k, k + 50, Z(uR, uX) / 100.0L * (100.0L / 160));
+  }
+  const auto linia = [&](int a, int b, int i) {
+    const int l = 2 + i % 7, n = i % 3 == 0 ? 2 : 1;
+    d.linie.push_back(
+        {std::to_string(a), std::to_string(b), "110", "0,12", "0,4", std::to_string(l), std::to_string(n)});
+    galaz(a, b, Z(0.12L, 0.4L) * (long double)(l) / (long double)(n) / (115.5L * 115.5L / 100));
+  };
+  for (int i = 1; i <= N; ++i) linia(i, i % N + 1, i);
+  for (int i = 3; i <= 183; i += 10) linia(i, i + 17, i);
+
+  for (const int f : {1, 77, 150, 200}) {
+    SCOPED_TRACE(f);
+    std::vector<Z> e(N);
+    e[size_t(f - 1)] = 1;
+    const Zespolona zk = RozwiazGesto(Yw, e)[size_t(f - 1)];
+    const double ik = 1.1 / 1.05 / std::abs(zk) * 100 / (std::sqrt(3.0) * 115.5);
+    d.wezelZwarcia = f;
+    const WynikZwarcia w = ObliczZwarcie(Zbuduj(d));
+    ASSERT_TRUE(w.poprawny) << w.blad;
+    EXPECT_NEAR(w.PradPoczatkowy, ik, 1e-12 * ik);
+    EXPECT_NEAR(std::abs(w.ImpedancjaZwarciowa - zk), 0, 1e-12 * std::abs(zk));
+  }
 }

@@ -150,6 +150,15 @@ void TGlowna::enter() {
 }
 
 void TGlowna::DalejBBClick() {
+  if (praceWTle_ && kreator_.czekaNaOblicz()) {
+    // The check and the computation read a copy of the case on a worker
+    // thread; the window takes their messages and result when they are done.
+    auto obliczenie = std::make_shared<Obliczenie>();
+    wTle("Trwają obliczenie ... proszę czekać",
+         [obliczenie, kopia = kreator_.przypadek()]() mutable { *obliczenie = Oblicz(std::move(kopia)); },
+         [this, obliczenie] { wykonaj([&] { return kreator_.PrzyjmijObliczenie(std::move(*obliczenie)); }); });
+    return;
+  }
   kreator_.odswiezTeraz = [this] {
     ustawL1(kreator_.widok().L1);
     repaint();

@@ -1,0 +1,109 @@
+// Writes a large exercise file for the benchmark: a 110 kV network of N
+// nodes laid out as a grid, 25 nodes to a row, every node joined to its
+// right neighbour and, spread evenly, to the node below.
+//   siec_testowa kreator N PLIK.ZRM [LINIE]    load flow: the slack at node 1, a generator
+//                                             node every 50 nodes, a small load at every other
+//   siec_testowa zwarcia N PLIK.ZRZ [GALEZIE]  short circuit: a system every 100 nodes, a
+//                                             generator every 40; the fault at node N
+// LINIE / GALEZIE: about how many lines to draw (default 1,2·N and 1,5·N).
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "kreator/core/plik_zrm.h"
+#include "zwarcia/core/plik_zrz.h"
+
+namespace {
+
+constexpr int kWRzedzie = 25;
+
+// The rows first (i to i + 1), then `ile` minus those downward links (i to
+// i + 25), spread evenly so that every row is joined to the next.
+std::vector<std::pair<int, int>> Linie(int n, int ile) {
+  std::vector<std::pair<int, int>> l;
+  for (int i = 1; i < n; ++i)
+    if (i % kWRzedzie != 0) l.push_back({i, i + 1});
+  const int kandydaci = std::max(0, n - kWRzedzie);
+  const int wDol = std::clamp(ile - static_cast<int>(l.size()), std::min(kandydaci, (n - 1) / kWRzedzie * 2), kandydaci);
+  for (int k = 1; k <= kandydaci; ++k)
+    if (static_cast<long>(k) * wDol / kandydaci != static_cast<long>(k - 1) * wDol / kandydaci) l.push_back({k, k + kWRzedzie});
+  return l;
+}
+
+// One column of a table: the values, each ended by ";".
+std::string Kolumna(const std::vector<std::string>& w) {
+  std::string s;
+  for (const auto& x : w) s += x + ";";
+  return s;
+}
+
+std::string Kreator(int n, int ile) {
+  const auto linie = Linie(n, ile);
+  std::vector<std::string> s, e, kv, r, x, b, l, t;
+  for (auto [od, do_] : linie) {
+    s.push_back(std::to_string(od));
+    e.push_back(std::to_string(do_));
+    kv.push_back("110"), r.push_back("0,12"), x.push_back("0,4"), b.push_back("2,8"), l.push_back("10"), t.push_back("1");
+  }
+  std::vector<std::string> gw, gu, gp, ow, op, oq;
+  for (int k = 1; k <= n; ++k) {
+    if (k == 1 || k % 50 == 0) {
+      gw.push_back(std::to_string(k));
+      gu.push_back(k == 1 ? "115" : "112");
+      gp.push_back(k == 1 ? "0" : "40");
+    } else {
+      ow.push_back(std::to_string(k));
+      op.push_back("1");
+      oq.push_back("0,3");
+    }
+  }
+  std::vector<std::string> w = {std::to_string(n), std::to_string(linie.size()), "0"};
+  for (const auto* k : {&s, &e, &kv, &r, &x, &b, &l, &t}) w.push_back(Kolumna(*k));
+  for (int i = 0; i < 9; ++i) w.push_back("");
+  w.push_back(std::to_string(gw.size()));
+  for (const auto* k : {&gw, &gu, &gp}) w.push_back(Kolumna(*k));
+  w.push_back(std::to_string(ow.size()));
+  for (const auto* k : {&ow, &op, &oq}) w.push_back(Kolumna(*k));
+  return kreator::ZbudujZrm(w);
+}
+
+std::string Zwarcia(int n, int ile) {
+  std::vector<std::string> sw, sp, gw, gs, gx, gn;
+  for (int k = 1; k <= n; ++k) {
+    if (k % 100 == 1) sw.push_back(std::to_string(k)), sp.push_back("5000");
+    else if (k % 40 == 0) gw.push_back(std::to_string(k)), gs.push_back("100"), gx.push_back("20"), gn.push_back("1");
+  }
+  const int zrodla = static_cast<int>(sw.size() + gw.size());
+  auto linie = Linie(n, ile - zrodla);
+  // The wizard asks for at least one transformer: the first link of the grid becomes one.
+  linie.erase(linie.begin());
+  std::vector<std::string> s, e, kv, r, x, l, t;
+  for (auto [od, do_] : linie) {
+    s.push_back(std::to_string(od));
+    e.push_back(std::to_string(do_));
+    kv.push_back("110"), r.push_back("0,12"), x.push_back("0,4"), l.push_back("10"), t.push_back("1");
+  }
+  std::vector<std::string> w = {std::to_string(n), std::to_string(sw.size()), Kolumna(sw), Kolumna(sp),
+                                std::to_string(gw.size())};
+  for (const auto* k : {&gw, &gs, &gx, &gn}) w.push_back(Kolumna(*k));
+  w.insert(w.end(), {"1", "1;", "2;", "160;", "500;", "10;", "1;"});
+  w.push_back(std::to_string(linie.size()));
+  for (const auto* k : {&s, &e, &kv, &r, &x, &l, &t}) w.push_back(Kolumna(*k));
+  return zwarcia::ZbudujZrz(w);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::cerr << "Użycie: siec_testowa kreator|zwarcia N PLIK [LINIE]\n";
+    return 2;
+  }
+  const std::string program = argv[1];
+  const int n = std::stoi(argv[2]);
+  const int ile = argc > 4 ? std::stoi(argv[4]) : (program == "kreator" ? n * 6 / 5 : n * 3 / 2);
+  std::ofstream(argv[3], std::ios::binary) << (program == "kreator" ? Kreator(n, ile) : Zwarcia(n, ile));
+  return 0;
+}
