@@ -100,8 +100,8 @@ MacierzAdmitancji ZbudujMacierzY(const SiecRozplywu& s, const ParametryElementow
   for (size_t i = 0; i < y.size(); ++i) y[i] = AdmitancjaLinii(e, baza, int(i) + 1);
 
   // Lines: all off-diagonal terms first, then the diagonal terms, each
-  // line's start before its end. A cell's sum thus takes its terms in line
-  // order, node by node, as it always has.
+  // line's start before its end, so that every cell sums its terms in
+  // line order.
   for (size_t i = 0; i < y.size(); ++i) {
     const SiecRozplywu::Linia& l = s.linie[i];
     Y.dodaj(l.poczatek, l.koniec, -y[i]);

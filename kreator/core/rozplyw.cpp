@@ -16,22 +16,6 @@ using Linia = SiecRozplywu::Linia;
 
 bool Skonczona(Zespolona z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); }
 
-// l / m. The library's complex division (a call, with care for extreme
-// magnitudes) costs as much as the rest of a node's update; for parts of
-// ordinary size it is Smith's method, done here inline with the same
-// operations in the same order, so the quotient is the same to the bit.
-Zespolona Podziel(Zespolona l, Zespolona m) {
-  auto zwykla = [](double x) { return x == 0 || (std::fabs(x) >= 1e-100 && std::fabs(x) <= 1e100); };
-  const double a = l.real(), b = l.imag(), c = m.real(), d = m.imag();
-  if (!zwykla(a) || !zwykla(b) || !zwykla(c) || !zwykla(d) || (c == 0 && d == 0)) return l / m;
-  if (std::fabs(c) < std::fabs(d)) {
-    const double q = c / d, mianownik = c * q + d;
-    return {(a * q + b) / mianownik, (b * q - a) / mianownik};
-  }
-  const double q = d / c, mianownik = d * q + c;
-  return {(b * q + a) / mianownik, (b - a * q) / mianownik};
-}
-
 struct Dane {
   std::vector<TypWezla> typ;
   std::vector<Zespolona> S;          // specified injected power, per unit
@@ -90,18 +74,37 @@ Zespolona PradWezla(const MacierzAdmitancji& Y, const std::vector<Zespolona>& U,
   return prad;
 }
 
-// The largest modulus in a series of complex numbers and the first term
-// that has it, as comparing std::abs of every term finds them (a modulus
-// that is not finite counting as HUGE_VAL). std::abs is a careful, slow
-// hypot: the squared modulus sorts out the terms clearly below or above the
-// largest so far, and only those within rounding of it are compared by
-// std::abs itself.
+// |z| as the convergence tests take it: std::abs, a modulus that is not
+// finite counting as HUGE_VAL. std::abs is a careful, slow hypot; the
+// squared modulus (NaN where it under- or overflows and is no guide)
+// decides every comparison that is clear beyond rounding, and std::abs
+// only those that are not.
+double Modul(Zespolona z) {
+  const double m = std::abs(z);
+  return std::isfinite(m) ? m : HUGE_VAL;
+}
+double Kwadrat(Zespolona z) {
+  const double n = z.real() * z.real() + z.imag() * z.imag();
+  return n >= 1e-280 && n <= 1e280 ? n : NAN;
+}
+constexpr double kMargines = 1e-12;  // far above the rounding of either
+
+// Modul(z) < prog.
+bool ModulPonizej(Zespolona z, double prog) {
+  const double kwadrat = Kwadrat(z), granica = prog * prog;
+  if (!std::isnan(kwadrat) && granica >= 1e-280 && granica <= 1e280) {
+    if (kwadrat < granica * (1 - kMargines)) return true;
+    if (kwadrat > granica * (1 + kMargines)) return false;
+  }
+  return Modul(z) < prog;
+}
+
+// The largest Modul in a series and the first term that has it.
 class NajwiekszyModul {
  public:
   // True when the term is the first or its modulus exceeds all before it.
   bool dodaj(Zespolona z) {
-    const double n = z.real() * z.real() + z.imag() * z.imag();
-    const double kwadrat = n >= kMin && n <= kMax ? n : NAN;  // NaN: the square is no guide
+    const double kwadrat = Kwadrat(z);
     if (!pusty_ && !std::isnan(kwadrat) && !std::isnan(kwadrat_)) {
       if (kwadrat < kwadrat_ * (1 - kMargines)) return false;
       if (kwadrat > kwadrat_ * (1 + kMargines)) return przyjmij(z, kwadrat);
@@ -120,11 +123,6 @@ class NajwiekszyModul {
   }
 
  private:
-  static constexpr double kMin = 1e-280, kMax = 1e280, kMargines = 1e-12;
-  static double Modul(Zespolona z) {
-    const double m = std::abs(z);
-    return std::isfinite(m) ? m : HUGE_VAL;
-  }
   bool przyjmij(Zespolona z, double kwadrat) {
     pusty_ = false;
     z_ = z;
@@ -147,20 +145,31 @@ std::string BrakZbieznosci(int kroki, double zmiana, double niezbilansowanie, in
          " MVA).\nSprawdź dane układu i parametr relaksacji \"r\" !!!";
 }
 
-// The largest power mismatch over the non-slack nodes, per unit, and its
-// node: the computed injection U conj(Σ Y U) less the specified one; at a
-// generator node only P counts, its Q being whatever holds the magnitude.
+// The power mismatch of node i (from 0, not the slack node), per unit: the
+// computed injection U conj(Σ Y U) less the specified one; at a generator
+// node only P counts, its Q being whatever holds the magnitude.
+Zespolona Roznica(const MacierzAdmitancji& Y, const Dane& d, const std::vector<Zespolona>& U, size_t i) {
+  Zespolona roznica = U[i] * std::conj(PradWezla(Y, U, i)) - d.S[i];
+  if (d.typ[i] == TypWezla::Elektrowniany) roznica.imag(0);
+  return roznica;
+}
+
+// The largest mismatch over the non-slack nodes and its node.
 std::pair<double, int> Niezbilansowanie(const MacierzAdmitancji& Y, const Dane& d,
                                         const std::vector<Zespolona>& U) {
   NajwiekszyModul najwieksze;
   int wezel = 0;
-  for (size_t i = 0; i < U.size(); ++i) {
-    if (d.typ[i] == TypWezla::Bilansujacy) continue;
-    Zespolona roznica = U[i] * std::conj(PradWezla(Y, U, i)) - d.S[i];
-    if (d.typ[i] == TypWezla::Elektrowniany) roznica.imag(0);
-    if (najwieksze.dodaj(roznica)) wezel = int(i) + 1;
-  }
+  for (size_t i = 0; i < U.size(); ++i)
+    if (d.typ[i] != TypWezla::Bilansujacy && najwieksze.dodaj(Roznica(Y, d, U, i))) wezel = int(i) + 1;
   return {najwieksze.modul(), wezel};
+}
+
+// Whether the largest mismatch lies below `prog`: stops at the first node
+// whose mismatch does not.
+bool Zbilansowane(const MacierzAdmitancji& Y, const Dane& d, const std::vector<Zespolona>& U, double prog) {
+  for (size_t i = 0; i < U.size(); ++i)
+    if (d.typ[i] != TypWezla::Bilansujacy && !ModulPonizej(Roznica(Y, d, U, i), prog)) return false;
+  return true;
 }
 
 }  // namespace
@@ -194,9 +203,11 @@ WynikRozplywu ObliczRozplyw(const SiecRozplywu& s) {
     return najwieksze;
   };
   // The mismatch costs as much as a sweep, and only that of the sweep
-  // which ends the iteration is kept: it is taken after a sweep that has
-  // settled or is the last allowed, and, should a sweep fail, of the
-  // voltages the failed sweep started from.
+  // which ends the iteration is kept. A sweep that has not settled cannot
+  // converge, and one that has is first only asked whether it is balanced
+  // (up to the first node that is not); the mismatch itself is taken of
+  // the sweep that converges or is the last allowed and, should a sweep
+  // fail, of the voltages the failed sweep started from.
   bool niezbilansowanieBiezace = true;
   std::vector<Zespolona> przedKrokiem;
 
@@ -216,10 +227,10 @@ WynikRozplywu ObliczRozplyw(const SiecRozplywu& s) {
       if (d.typ[i] == TypWezla::Elektrowniany) {
         // The reactive power the network needs to hold the magnitude.
         S.imag(std::imag(U[i] * std::conj(yii * U[i] + inne)));
-        const Zespolona obliczone = Podziel(Podziel(std::conj(S), std::conj(U[i])) - inne, yii);
+        const Zespolona obliczone = (std::conj(S) / std::conj(U[i]) - inne) / yii;
         nowe = d.modul[i] * obliczone / std::abs(obliczone);
       } else {
-        const Zespolona obliczone = Podziel(Podziel(std::conj(S), std::conj(U[i])) - inne, yii);
+        const Zespolona obliczone = (std::conj(S) / std::conj(U[i]) - inne) / yii;
         nowe = U[i] + r * (obliczone - U[i]);
       }
       if (!Skonczona(nowe)) {
@@ -237,7 +248,8 @@ WynikRozplywu ObliczRozplyw(const SiecRozplywu& s) {
     w.ostatniaZmiana = najwieksza;
     // Converged means both settled and balanced: a small change between
     // sweeps alone can come long before the powers match the data.
-    niezbilansowanieBiezace = najwieksza < s.epsilon || krok == kMaksLiczbaIteracji;
+    const bool zbilansowany = najwieksza < s.epsilon && Zbilansowane(Y, d, U, s.epsilon);
+    niezbilansowanieBiezace = zbilansowany || krok == kMaksLiczbaIteracji;
     if (niezbilansowanieBiezace) w.zbiezny = niezbilansowanie(U) < s.epsilon && najwieksza < s.epsilon;
   }
   if (!w.zbiezny) {

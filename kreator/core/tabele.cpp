@@ -170,7 +170,9 @@ std::string ObjasnienieMacierzy(const TabelaWynikow& t, int c, int r, const Przy
                            t.komorka(r, c);
   if (r == c) return "Admitancja własna węzła " + C + "  Y[" + C + "," + C + "] = " + t.komorka(c, c) + "      Y[" +
                      C + "," + C + "] = " + t.komorka(c, c);
-  // Node numbers compared as written in the tables.
+  // Node numbers compared as written in the tables: a computed network
+  // writes every node as its number, so this finds the element the matrix
+  // reads there.
   auto laczy = [&](const common::TextGrid& g, int i) {
     return (g.cell(1, i) == C && g.cell(2, i) == R) || (g.cell(1, i) == R && g.cell(2, i) == C);
   };

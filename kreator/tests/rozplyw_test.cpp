@@ -182,3 +182,20 @@ TEST(Rozplyw, NodeReachedOnlyThroughATransformer) {
   EXPECT_LT(straty, 1.0);      // ... and small for 30 MW over 100 km
   EXPECT_NEAR(w.PMW(2), 0.0, 1e-6);  // an untyped node takes nothing
 }
+
+TEST(MacierzY, ParallelLinesAddUpInOneCell) {
+  // Two lines 1-2 and one line 2-3, each the worked example's line: y = 1,835814 − j6,119381,
+  // B/2 = j0,0093382, so a line adds y + B/2 = 1,835814 − j6,110043 at each end.
+  Budowniczy b(3, 3, 0);
+  for (int i : {1, 2}) Wiersz(b.p.LinieSG, i, {"1", "2", "110", "0,12", "0,4", "2,8", "50", "1"});
+  Wiersz(b.p.LinieSG, 3, {"2", "3", "110", "0,12", "0,4", "2,8", "50", "1"});
+  const MacierzAdmitancji Y = ZbudujMacierzY(b.p, ObliczParametry(b.p), UstalWielkosciBazowe(b.p));
+  struct Komorka { int w, k; double re, im; };
+  for (const Komorka c : {Komorka{1, 2, -3.671628, 12.238762}, Komorka{2, 1, -3.671628, 12.238762},
+                          Komorka{2, 3, -1.835814, 6.119381}, Komorka{1, 1, 3.671628, -12.220086},
+                          Komorka{2, 2, 5.507442, -18.330129}, Komorka{3, 3, 1.835814, -6.110043},
+                          Komorka{1, 3, 0, 0}, Komorka{3, 1, 0, 0}}) {
+    EXPECT_NEAR(Y.re(c.w, c.k), c.re, 2e-6) << c.w << "," << c.k;
+    EXPECT_NEAR(Y.im(c.w, c.k), c.im, 2e-6) << c.w << "," << c.k;
+  }
+}

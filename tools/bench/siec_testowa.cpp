@@ -73,7 +73,7 @@ std::string Zwarcia(int n, int ile) {
   std::vector<std::string> sw, sp, gw, gs, gx, gn;
   for (int k = 1; k <= n; ++k) {
     if (k % 100 == 1) sw.push_back(std::to_string(k)), sp.push_back("5000");
-    else if (k % 40 == 0) gw.push_back(std::to_string(k)), gs.push_back("100"), gx.push_back("20"), gn.push_back("1");
+    else if (k % 40 == 0 || (k == n && gw.empty())) gw.push_back(std::to_string(k)), gs.push_back("100"), gx.push_back("20"), gn.push_back("1");
   }
   const int zrodla = static_cast<int>(sw.size() + gw.size());
   auto linie = Linie(n, ile - zrodla);
