@@ -29,6 +29,8 @@ std::vector<std::pair<int, int>> Linie(int n, int ile) {
   const int wDol = std::clamp(ile - static_cast<int>(l.size()), std::min(kandydaci, (n - 1) / kWRzedzie * 2), kandydaci);
   for (int k = 1; k <= kandydaci; ++k)
     if (static_cast<long>(k) * wDol / kandydaci != static_cast<long>(k - 1) * wDol / kandydaci) l.push_back({k, k + kWRzedzie});
+  // More than the grid holds: diagonals.
+  for (int k = 1; k + kWRzedzie + 1 <= n && static_cast<int>(l.size()) < ile; ++k) l.push_back({k, k + kWRzedzie + 1});
   return l;
 }
 
