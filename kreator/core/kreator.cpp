@@ -550,18 +550,23 @@ Skutki Kreator::PrzyjmijObliczenie(Obliczenie o) {
   return s;
 }
 
-Obliczenie Oblicz(Przypadek kopia) {
+Obliczenie Oblicz(Przypadek kopia, const PostepRozplywu& postep) {
   Obliczenie o;
   common::RecordingDialogService zapis;
   try {
     o.sprawdzony = SprawdzKonfiguracje(kopia, zapis);
     o.WezlyBezTypu = kopia.WezlyBezTypu;
-    if (o.sprawdzony) o.wynik = ObliczRozplyw(kopia);
+    if (o.sprawdzony) o.wynik = ObliczRozplyw(kopia, postep);
   } catch (const std::exception& e) {
     o.blad = e.what();
   }
   o.komunikaty = std::move(zapis.wpisy);
   return o;
+}
+
+std::string PostepObliczen(int krok, double zmiana) {
+  return "Trwają obliczenie ... proszę czekać (krok " + common::CalkowitaNaTekst(krok) +
+         ", największa zmiana napięcia " + common::WedlugWzorca("0.000000", zmiana) + " j.w.)";
 }
 
 }  // namespace kreator

@@ -71,7 +71,7 @@ struct Obliczenie {
   std::optional<std::string> blad;  // a fault that ended it, as its message
   std::string WezlyBezTypu;  // as the check leaves it
 };
-Obliczenie Oblicz(Przypadek kopia);
+Obliczenie Oblicz(Przypadek kopia, const PostepRozplywu& postep = {});
 
 class Kreator {
  public:
@@ -138,5 +138,8 @@ class Kreator {
 
 // The prompt of each page 0..14.
 const std::string& Zacheta(int strona);
+
+// The prompt while the computation runs on a worker thread, after sweep `krok`.
+std::string PostepObliczen(int krok, double zmiana);
 
 }  // namespace kreator

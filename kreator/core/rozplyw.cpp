@@ -174,9 +174,11 @@ bool Zbilansowane(const MacierzAdmitancji& Y, const Dane& d, const std::vector<Z
 
 }  // namespace
 
-WynikRozplywu ObliczRozplyw(const Przypadek& p) { return ObliczRozplyw(ZbudujSiec(p)); }
+WynikRozplywu ObliczRozplyw(const Przypadek& p, const PostepRozplywu& postep) {
+  return ObliczRozplyw(ZbudujSiec(p), postep);
+}
 
-WynikRozplywu ObliczRozplyw(const SiecRozplywu& s) {
+WynikRozplywu ObliczRozplyw(const SiecRozplywu& s, const PostepRozplywu& postep) {
   WynikRozplywu w;
   w.parametry = ObliczParametry(s);
   w.baza = UstalWielkosciBazowe(s);
@@ -246,6 +248,7 @@ WynikRozplywu ObliczRozplyw(const SiecRozplywu& s) {
     w.iteracje = krok;
     const double najwieksza = zmiana.modul();
     w.ostatniaZmiana = najwieksza;
+    if (postep) postep(krok, najwieksza);
     // Converged means both settled and balanced: a small change between
     // sweeps alone can come long before the powers match the data.
     const bool zbilansowany = najwieksza < s.epsilon && Zbilansowane(Y, d, U, s.epsilon);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <complex>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,9 +58,12 @@ struct WynikRozplywu {
 // converge in 1000 sweeps, or whose numbers stop being finite, comes back
 // with zbiezny == false and the reason in `blad`. A cell that is not a
 // number throws common::BladKonwersji.
-WynikRozplywu ObliczRozplyw(const Przypadek& p);
+// `postep`, when given, hears after every sweep its number and its largest
+// voltage change (per unit), for a window that shows how the run goes.
+using PostepRozplywu = std::function<void(int krok, double zmiana)>;
+WynikRozplywu ObliczRozplyw(const Przypadek& p, const PostepRozplywu& postep = {});
 // The same on a model already read; touches nothing but its argument and
 // the result.
-WynikRozplywu ObliczRozplyw(const SiecRozplywu& s);
+WynikRozplywu ObliczRozplyw(const SiecRozplywu& s, const PostepRozplywu& postep = {});
 
 }  // namespace kreator

@@ -179,7 +179,14 @@ void TGlowna::DalejBBClick() {
     // thread; the window takes their messages and result when they are done.
     auto obliczenie = std::make_shared<Obliczenie>();
     wTle("Trwają obliczenie ... proszę czekać",
-         [obliczenie, kopia = kreator_.przypadek()]() mutable { *obliczenie = Oblicz(std::move(kopia)); },
+         [this, obliczenie, kopia = kreator_.przypadek()]() mutable {
+           // Every tenth sweep on the prompt: its number and its largest change.
+           *obliczenie = Oblicz(std::move(kopia), [this](int krok, double zmiana) {
+             if (krok % 10 != 0) return;
+             const QString tekst = Q(PostepObliczen(krok, zmiana));
+             QMetaObject::invokeMethod(this, [this, tekst] { L1->setText(tekst); }, Qt::QueuedConnection);
+           });
+         },
          [this, obliczenie] { wykonaj([&] { return kreator_.PrzyjmijObliczenie(std::move(*obliczenie)); }); });
     return;
   }
