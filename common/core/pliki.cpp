@@ -30,9 +30,13 @@ std::string Duze(std::string t) {
 
 bool JestPlikiem(const std::string& sciezka) { return JestPlikiemP(sciezka); }
 
+std::string NazwaTowarzyszaca(const std::string& argument, const std::string& rozszerzenie) {
+  return argument.size() < 4 ? argument : argument.substr(0, argument.size() - 4) + rozszerzenie;
+}
+
 std::optional<std::string> PlikTowarzyszacy(const std::string& argument, const std::string& rozszerzenie) {
   if (argument.size() < 4 || !JestPlikiemP(argument)) return std::nullopt;
-  const fs::path nazwa = argument.substr(0, argument.size() - 4) + rozszerzenie;
+  const fs::path nazwa = NazwaTowarzyszaca(argument, rozszerzenie);
   if (JestPlikiemP(nazwa)) return nazwa.string();
   // The name in capital letters, as the exercises are written.
   const fs::path wielkimi = nazwa.parent_path() / Duze(nazwa.filename().string());
@@ -79,8 +83,7 @@ std::optional<std::string> TrescZadania(const std::string& argument, const std::
                                         std::string& blad) {
   const auto plik = PlikTowarzyszacy(argument, rozszerzenie);
   if (!plik) {
-    const std::string nazwa = argument.size() < 4 ? argument : argument.substr(0, argument.size() - 4) + rozszerzenie;
-    blad = "Nie znaleziono pliku z treścią zadania \"" + nazwa + "\" !!!";
+    blad = "Nie znaleziono pliku z treścią zadania \"" + NazwaTowarzyszaca(argument, rozszerzenie) + "\" !!!";
     return std::nullopt;
   }
   std::string bajty;

@@ -7,6 +7,10 @@
 
 namespace common {
 
+// The argument with its last four characters (its extension) replaced by
+// `rozszerzenie`: how every companion file of an exercise is named.
+std::string NazwaTowarzyszaca(const std::string& argument, const std::string& rozszerzenie);
+
 // The companion file with `rozszerzenie` (such as ".URM"): the argument
 // without its last four characters plus the extension, or that name in
 // capital letters; when no file has either, the one file in the same folder

@@ -8,13 +8,15 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "common/core/pomoc.h"
 #include "common/ui/okna.h"
 
 namespace common {
 
-TF_Pomoc::TF_Pomoc(const QString& tytul, const QString& katalog, const QStringList& strony, QWidget* rodzic)
+TF_Pomoc::TF_Pomoc(const QString& tytul, const QString& katalog, QWidget* rodzic)
     // On top like the wizard, so that it opens in front of it; a click on either brings it forward.
-    : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint), katalog_(katalog), strony_(strony) {
+    : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint), katalog_(katalog) {
+  for (const std::string& s : StronyPomocy()) strony_ << QString::fromStdString(s);
   setObjectName("TF_Pomoc");
   setWindowTitle(tytul);
   Tekst = new QTextBrowser(this);

@@ -17,9 +17,9 @@ namespace common {
 class TF_Pomoc : public QWidget {
   Q_OBJECT
  public:
-  // `katalog`: the resource folder of the program's pages (":/pomoc/kreator");
-  // `strony`: those pages, the contents first, in the order a search walks them.
-  TF_Pomoc(const QString& tytul, const QString& katalog, const QStringList& strony, QWidget* rodzic = nullptr);
+  // `katalog`: the resource folder of the program's pages (":/pomoc/kreator"),
+  // which holds the pages both programs' helps have; a search walks them in order.
+  TF_Pomoc(const QString& tytul, const QString& katalog, QWidget* rodzic = nullptr);
 
   // Opens "uzycie.html#strona-4" (a page of the folder, with its section)
   // and shows the window in front with the keyboard.

@@ -232,14 +232,14 @@ Odmowa CzescOddzielona(const Przypadek& p) {
 struct Nieujemna {
   int kolumna;
   const char* wielkosc;  // "rezystancja jednostkowa"
-  const char* naglowek;  // as in the table's header row
   const char* ujemna;    // "nie może być ujemna", agreeing with `wielkosc`
 };
 
 Odmowa Ujemna(const TextGrid& g, int wiersz, const std::string& przed, std::initializer_list<Nieujemna> wartosci) {
   for (const Nieujemna& w : wartosci)
     if (Wartosc(g, w.kolumna, wiersz) < 0)
-      return przed + w.wielkosc + " (kolumna \"" + w.naglowek + "\") " + w.ujemna + ", a wpisano " +
+      // The column as its header reads in the table itself.
+      return przed + w.wielkosc + " (kolumna \"" + g.cell(w.kolumna, 0) + "\") " + w.ujemna + ", a wpisano " +
              g.cell(w.kolumna, wiersz) + " !!!";
   return {};
 }
@@ -255,9 +255,9 @@ Odmowa ZleDaneLinii(const Przypadek& p) {
     if (Wartosc(g, kLiniaDlugosc, i) <= 0) return przed + "długość linii musi być większa od zera !!!";
     if (Wartosc(g, kLiniaNapiecie, i) <= 0) return przed + "napięcie linii musi być większe od zera !!!";
     if (Odmowa o = Ujemna(g, i, przed,
-                          {{kLiniaR, "rezystancja jednostkowa", "R'  [om/km]", "nie może być ujemna"},
-                           {kLiniaX, "reaktancja jednostkowa", "X'  [om/km]", "nie może być ujemna"},
-                           {kLiniaB, "susceptancja jednostkowa", "B'  [µS/km]", "nie może być ujemna"}}))
+                          {{kLiniaR, "rezystancja jednostkowa", "nie może być ujemna"},
+                           {kLiniaX, "reaktancja jednostkowa", "nie może być ujemna"},
+                           {kLiniaB, "susceptancja jednostkowa", "nie może być ujemna"}}))
       return o;
     if (Wartosc(g, kLiniaR, i) == 0 && Wartosc(g, kLiniaX, i) == 0)
       return przed + "rezystancja R' i reaktancja X' nie mogą być jednocześnie równe zeru !!!";
@@ -270,23 +270,23 @@ Odmowa ZleDaneTrafa(const Przypadek& p) {
   const TextGrid& g = p.TrafoSG;
   for (int i = 1; i <= p.LiczbaTransformatorow; ++i) {
     const std::string przed = "Nieprawidłowe dane transformatora T" + Nr(i) + ": ";
-    const double sn = Wartosc(g, 5, i);
+    const double sn = Wartosc(g, kTrafoSn, i);
     if (sn <= 0) return przed + "moc znamionowa musi być większa od zera !!!";
-    if (Wartosc(g, 3, i) <= 0 || Wartosc(g, 4, i) <= 0)
+    if (Wartosc(g, kTrafoUg, i) <= 0 || Wartosc(g, kTrafoUd, i) <= 0)
       return przed + "napięcia znamionowe muszą być większe od zera !!!";
-    const double uz = Wartosc(g, 8, i);
+    const double uz = Wartosc(g, kTrafoUz, i);
     if (uz <= 0) return przed + "napięcie zwarcia musi być większe od zera !!!";
     if (Odmowa o = Ujemna(g, i, przed,
-                          {{6, "straty w miedzi", "Straty w miedzi PCu [kW]", "nie mogą być ujemne"},
-                           {7, "straty w żelazie", "Straty w żelazie PFe [kW]", "nie mogą być ujemne"},
-                           {9, "prąd stanu jałowego", "Prąd stanu jałowego [%]", "nie może być ujemny"}}))
+                          {{kTrafoPCu, "straty w miedzi", "nie mogą być ujemne"},
+                           {kTrafoPFe, "straty w żelazie", "nie mogą być ujemne"},
+                           {kTrafoI0, "prąd stanu jałowego", "nie może być ujemny"}}))
       return o;
-    const double uR = Wartosc(g, 6, i) / (10 * sn);
+    const double uR = Wartosc(g, kTrafoPCu, i) / (10 * sn);
     if (uz < uR)
       return przed + "napięcie zwarcia " + g.cell(8, i) + " % jest mniejsze od spadku napięcia na rezystancji uR = " +
              common::LiczbaNaTekst(uR) + " % (straty w miedzi " + g.cell(6, i) + " kW) !!!";
-    const double iFe = Wartosc(g, 7, i) / (10 * sn);
-    if (Wartosc(g, 9, i) < iFe)
+    const double iFe = Wartosc(g, kTrafoPFe, i) / (10 * sn);
+    if (Wartosc(g, kTrafoI0, i) < iFe)
       return przed + "prąd stanu jałowego " + g.cell(9, i) + " % jest mniejszy od składowej czynnej " +
              common::LiczbaNaTekst(iFe) + " % (straty w żelazie " + g.cell(7, i) + " kW) !!!";
   }

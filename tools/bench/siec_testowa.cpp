@@ -104,8 +104,23 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string program = argv[1];
-  const int n = std::stoi(argv[2]);
-  const int ile = argc > 4 ? std::stoi(argv[4]) : (program == "kreator" ? n * 6 / 5 : n * 3 / 2);
-  std::ofstream(argv[3], std::ios::binary) << (program == "kreator" ? Kreator(n, ile) : Zwarcia(n, ile));
+  int n = 0, ile = 0;
+  try {
+    n = std::stoi(argv[2]);
+    ile = argc > 4 ? std::stoi(argv[4]) : (program == "kreator" ? n * 6 / 5 : n * 3 / 2);
+  } catch (const std::exception&) {
+    n = 0;
+  }
+  // A network needs two nodes for a line, three for a transformer and a line.
+  if ((program != "kreator" && program != "zwarcia") || n < (program == "kreator" ? 2 : 3) || n > 1000) {
+    std::cerr << "Użycie: siec_testowa kreator|zwarcia N PLIK [LINIE]; N od 2 (zwarcia: od 3) do 1000\n";
+    return 2;
+  }
+  std::ofstream plik(argv[3], std::ios::binary);
+  plik << (program == "kreator" ? Kreator(n, ile) : Zwarcia(n, ile));
+  if (!plik) {
+    std::cerr << "Nie udało się zapisać pliku " << argv[3] << "\n";
+    return 1;
+  }
   return 0;
 }

@@ -2,21 +2,16 @@
 
 #include <map>
 
+#include "common/core/pomoc.h"
+
 #include "zwarcia/core/kreator.h"
 #include "zwarcia/core/tabele.h"
 
 namespace zwarcia {
 
-const std::vector<std::string>& StronyPomocy() {
-  static const std::vector<std::string> strony = {"index.html", "uzycie.html", "tabele.html", "wyniki.html",
-                                                  "model.html", "przyklad.html", "pliki.html"};
-  return strony;
-}
+const std::vector<std::string>& StronyPomocy() { return common::StronyPomocy(); }
 
-std::string PomocStrony(int krok) {
-  if (krok < 0 || krok > kOstatniaStrona) return kPomocSpisTresci;
-  return "uzycie.html#strona-" + std::to_string(krok);
-}
+std::string PomocStrony(int krok) { return common::PomocStrony(krok, kOstatniaStrona); }
 
 std::string PomocTabeli(const std::string& tytul) {
   static const std::map<std::string, std::string> kotwice = {

@@ -246,6 +246,23 @@ Odmowa ZleDaneLinii(const Przypadek& p) {
 
 }  // namespace
 
+// The rule of a line beside a transformer compares the node cells as typed;
+// a branch end not written as its plain number ("02") is refused last, so
+// no accepted network is read one way there and another in the computation.
+Odmowa ZapisWezlowGalezi(const Przypadek& p) {
+  for (const Galezie& b : {Linie(p), Trafa(p)})
+    for (int i = 1; i <= b.n; ++i)
+      for (int kolumna = 1; kolumna <= 2; ++kolumna) {
+        const std::string& komorka = b.g.cell(kolumna, i);
+        const std::string wprost = common::CalkowitaNaTekst(Wezel(b.g, kolumna, i));
+        if (komorka != wprost)
+          return kZlaKonfiguracja + (kolumna == 1 ? "Początek " : "Koniec ") + b.dopelniacz + common::CalkowitaNaTekst(i) +
+                 " jest podłączony do węzła \"" + komorka +
+                 "\". Numer węzła wpisuje się bez zer na początku, spacji i znaku +, tu: " + wprost + " !!!";
+      }
+  return {};
+}
+
 bool SprawdzKonfiguracje(const Przypadek& p, common::DialogService& dialogi) {
   const int n = p.LiczbaWezlow;
   // In this order; the first rule that fails gives the only message. The
@@ -269,6 +286,7 @@ bool SprawdzKonfiguracje(const Przypadek& p, common::DialogService& dialogi) {
       [&] { return ZleDaneGeneratora(p); },
       [&] { return ZleDaneTrafa(p); },
       [&] { return ZleDaneLinii(p); },
+      [&] { return ZapisWezlowGalezi(p); },
   };
   for (const auto& regula : reguly)
     if (Odmowa komunikat = regula()) {

@@ -201,6 +201,10 @@ TEST(SprawdzenieZwarciaTest, AcceptsOrRefusesWithTheRuleMessage) {
       {"01 does not name the line's node 1; the transformer is refused later for its data",
        [](Przypadek& p) { Trafo(p, 2, "01", "2"); p.TrafoSG.setCell(3, 2, "0"); }, false,
        Dane("transformatora T2", "moc znamionowa" + kWiekszaOdZera)},
+      // With valid data, "01" beside the line is refused for how it is written, not read two ways.
+      {"01 written plainly is refused", [](Przypadek& p) { Trafo(p, 2, "01", "2"); }, false,
+       "Konfiguracja schematu nie jest prawidłowa. Początek transformatora T2 jest podłączony do węzła \"01\". "
+       "Numer węzła wpisuje się bez zer na początku, spacji i znaku +, tu: 1 !!!"},
 
       // Node numbers below 1: lines (start, end), transformers, generators, systems.
       {"line from 0 to -1", [](Przypadek& p) { Linia(p, 3, "0", "-1"); }, false, OdJedynki("Początek linii L3", "0")},

@@ -121,9 +121,7 @@ Program::Program(common::DialogService& dialogi)
   // (end of the task statement)
 
   // The help: "Pomoc" opens its contents, F1 the section about the window in front.
-  QStringList strony;
-  for (const std::string& s : StronyPomocy()) strony << QString::fromStdString(s);
-  pomoc = std::make_unique<common::TF_Pomoc>(QString::fromUtf8(kTytulPomocy), ":/pomoc/zwarcia", strony);
+  pomoc = std::make_unique<common::TF_Pomoc>(QString::fromUtf8(kTytulPomocy), ":/pomoc/zwarcia");
   common::UstawWlasciciela(pomoc.get(), tlo.get());
   QObject::connect(tlo->sb_Help, &QPushButton::clicked, glowna.get(), [this] { pomoc->pokaz(kPomocSpisTresci); });
   common::PodepnijF1(pomoc.get(), [this](QWidget* aktywne) {
