@@ -176,6 +176,8 @@ class TGlownaZwarcTest : public QObject {
     QVERIFY(w->isVisible());
     QVERIFY(!g->isEnabled());
     QCOMPARE(w->Label1->text(), QString::fromUtf8("Otrzymane wyniki (dla zwarcia w węźle nr 2):"));
+    // I″k = E / |Zk| · Ib = (1,1 / 1,05) / |0,0047397 + j0,0589715| · 100 / (√3 · 115,5)
+    //     = 1,0476190 / 0,0591617 · 0,4998704 = 17,7077 · 0,4998704 = 8,8516 kA
     QCOMPARE(w->PrPoczE->text(), QString("8,8516"));
     QCOMPARE(w->PrWylSymE->text(), QString("8,8516"));
     QVERIFY(!w->WspME->isEnabled());
@@ -187,7 +189,7 @@ class TGlownaZwarcTest : public QObject {
     QCOMPARE(d->wpisy.back().tytul, std::string("BŁĄD !!!"));
     QCOMPARE(w->WspUdaruE->text(), QString());
     QTest::keyClicks(w->WspUdaruE, "1,8");
-    // √2·1,8·8,8516 = 2,5455844·8,8516 = 22,53249 (the unrounded I″k, 8,85157, would give 22,5324)
+    // √2·1,8·8,8516 = 2,5455844·8,8516 = 22,53249 (with I″k unrounded the product lies below 22,5325)
     QCOMPARE(w->PrZwUdarE->text(), QString("22,5325"));
     QVERIFY(w->WspME->isEnabled());
     QTest::keyClicks(w->WspME, "0,5");  // Ith = I″·√(m + 1) = 8,8516·√1,5 = 8,8516·1,2247449 = 10,840952
