@@ -179,6 +179,10 @@ WynikRozplywu ObliczRozplyw(const Przypadek& p, const PostepRozplywu& postep) {
 }
 
 WynikRozplywu ObliczRozplyw(const SiecRozplywu& s, const PostepRozplywu& postep) {
+  return ObliczRozplyw(s, OpcjeRozplywu{}, postep);
+}
+
+WynikRozplywu ObliczRozplyw(const SiecRozplywu& s, const OpcjeRozplywu& opcje, const PostepRozplywu& postep) {
   WynikRozplywu w;
   w.parametry = ObliczParametry(s);
   w.baza = UstalWielkosciBazowe(s);
@@ -249,6 +253,8 @@ WynikRozplywu ObliczRozplyw(const SiecRozplywu& s, const PostepRozplywu& postep)
     const double najwieksza = zmiana.modul();
     w.ostatniaZmiana = najwieksza;
     if (postep) postep(krok, najwieksza);
+    if (opcje.zbieznosc)
+      w.zbieznosc.push_back({najwieksza, Niezbilansowanie(Y, d, U).first * w.baza.MocBazowa});
     // Converged means both settled and balanced: a small change between
     // sweeps alone can come long before the powers match the data.
     const bool zbilansowany = najwieksza < s.epsilon && Zbilansowane(Y, d, U, s.epsilon);

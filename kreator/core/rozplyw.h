@@ -20,6 +20,24 @@ inline constexpr int kMaksLiczbaIteracji = 1000;
 
 enum class TypWezla { BezTypu, Obciazeniowy, Elektrowniany, Bilansujacy };
 
+// Gauss-Seidel with relaxation r is what the wizard teaches; Newton-Raphson
+// solves the same model in a few iterations where Gauss-Seidel needs
+// hundreds of sweeps or never settles.
+enum class MetodaRozplywu { GaussSeidel, NewtonRaphson };
+
+// One Gauss-Seidel sweep or one Newton-Raphson iteration.
+struct KrokZbieznosci {
+  double zmiana = 0;            // largest |U_new - U_old| of the step, per unit
+  double niezbilansowanie = 0;  // largest |ΔS| after the step, MVA (as WynikRozplywu::niezbilansowanie)
+};
+
+struct OpcjeRozplywu {
+  MetodaRozplywu metoda = MetodaRozplywu::GaussSeidel;
+  // Record every step in WynikRozplywu::zbieznosc. Gauss-Seidel then
+  // evaluates the mismatch after every sweep, which doubles its cost.
+  bool zbieznosc = false;
+};
+
 struct WynikRozplywu {
   ParametryElementow parametry;
   WielkosciBazowe baza;
@@ -37,6 +55,8 @@ struct WynikRozplywu {
   double niezbilansowanie = 0;
   int wezelNiezbilansowania = 0;
   bool zbiezny = false;
+  MetodaRozplywu metoda = MetodaRozplywu::GaussSeidel;
+  std::vector<KrokZbieznosci> zbieznosc;  // when asked for, one entry per step, also of a failed run
   std::string blad;           // why the run failed, when it did
   // Of a converged run only.
   std::vector<PrzeplywGalezi> przeplywy;
@@ -65,5 +85,6 @@ WynikRozplywu ObliczRozplyw(const Przypadek& p, const PostepRozplywu& postep = {
 // The same on a model already read; touches nothing but its argument and
 // the result.
 WynikRozplywu ObliczRozplyw(const SiecRozplywu& s, const PostepRozplywu& postep = {});
+WynikRozplywu ObliczRozplyw(const SiecRozplywu& s, const OpcjeRozplywu& opcje, const PostepRozplywu& postep = {});
 
 }  // namespace kreator
