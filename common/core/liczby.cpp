@@ -243,10 +243,17 @@ std::string Formatuj(std::string_view forma, std::initializer_list<Argument> arg
         pole = std::isfinite(liczba) ? Stalopozycyjnie(liczba, precyzja < 0 ? 2 : precyzja) : LiczbaNaTekst(liczba);
         if (std::signbit(liczba) && !SameZera(pole)) pole.insert(0, "-");
         break;
-      case 'e': case 'g': {
-        pole = DoZnakow(liczba, rodzaj == 'e' ? std::chars_format::scientific : std::chars_format::general,
+      case 'e': case 'E': case 'g': {
+        if (!std::isfinite(liczba)) {
+          pole = LiczbaNaTekst(liczba);
+          break;
+        }
+        pole = DoZnakow(liczba, rodzaj == 'g' ? std::chars_format::general : std::chars_format::scientific,
                         precyzja < 0 ? 6 : precyzja);
-        for (char& z : pole) if (z == '.') z = ',';
+        for (char& z : pole) {
+          if (z == '.') z = ',';
+          if (rodzaj == 'E' && z == 'e') z = 'E';
+        }
         break;
       }
       case 's':

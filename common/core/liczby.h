@@ -51,7 +51,7 @@ std::string CalkowitaNaTekst(long long x);
 std::string WedlugWzorca(std::string_view wzorzec, double x);
 
 // A printf-style form with a decimal comma, such as "%4.3f " or "%4d"
-// (conversions d, f, e, g, s and %%; flags, width and precision as in C;
+// (conversions d, f, e, E, g, s and %%; flags, width and precision as in C;
 // %f without a precision writes 2 decimals, %f rounds as the patterns do).
 // Arguments are taken in order; a form it cannot use (also a width or
 // precision above 1000) throws std::invalid_argument.

@@ -40,6 +40,8 @@ int ZapiszTekstCp1250(const std::string& sciezka, const std::vector<std::string>
   return ZapiszBezpiecznie(sciezka, bajty);
 }
 
+int ZapiszBajty(const std::string& sciezka, const std::string& bajty) { return ZapiszBezpiecznie(sciezka, bajty); }
+
 int KopiujPlik(const std::string& zrodlo, const std::string& cel) {
   std::ifstream we(zrodlo, std::ios::binary);
   if (!we) return errno ? errno : ENOENT;

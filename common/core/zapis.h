@@ -12,6 +12,10 @@ namespace common {
 // system's error number when the file could not be written.
 int ZapiszTekstCp1250(const std::string& sciezka, const std::vector<std::string>& wiersze);
 
+// Writes the bytes as they are (a UTF-8 text for another program, say).
+// 0 or the error number.
+int ZapiszBajty(const std::string& sciezka, const std::string& bajty);
+
 // Copies a file byte for byte, replacing the target. 0 or the error number.
 int KopiujPlik(const std::string& zrodlo, const std::string& cel);
 

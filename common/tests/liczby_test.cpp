@@ -128,6 +128,8 @@ TEST(Formatuj, PrintfFormsWithDecimalComma) {
   EXPECT_EQ(Formatuj("%05.1f", {-2.25}), "-02,3");       // -2,25 half away from zero -> -2,3
   EXPECT_THROW(Formatuj("%d %d", {1LL}), std::invalid_argument);
   EXPECT_EQ(Formatuj("%8.3f|", {-std::numeric_limits<double>::infinity()}), "    -INF|");
+  EXPECT_EQ(Formatuj("%.3E", {1.23456e-5}), "1,235E-05");  // 1,234|56 rounds up; capital E, two-digit exponent
+  EXPECT_EQ(Formatuj("%.3E|%e", {std::numeric_limits<double>::infinity(), 0.5}), "INF|5,000000e-01");
 }
 
 TEST(Formatuj, WidthAndPrecisionBeyondAnyColumnAreRefused) {

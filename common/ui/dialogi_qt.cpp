@@ -1,10 +1,20 @@
 #include "common/ui/dialogi_qt.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "common/ui/tekst.h"
 
@@ -27,13 +37,43 @@ void Przywroc(QWidget* okno) {
     okno->activateWindow();
   }
 }
+
+// A text longer than this (the nodes of a large network listed one by one)
+// does not fit a message box, which neither wraps a list without spaces nor
+// scrolls: it is shown whole in a scrolled field instead.
+constexpr int kDlugiKomunikat = 1000;
 }  // namespace
 
 void QtDialogService::message(Ikona ikona, const std::string& tytul, const std::string& tekst) {
   QPointer<QWidget> nad = Nad(rodzic_);
-  QMessageBox box(ikona == Ikona::Blad ? QMessageBox::Critical : QMessageBox::Information, Q(tytul), Q(tekst),
-                  QMessageBox::Ok, nad);
-  box.exec();
+  const QMessageBox::Icon obraz = ikona == Ikona::Blad ? QMessageBox::Critical : QMessageBox::Information;
+  if (Q(tekst).size() <= kDlugiKomunikat) {
+    QMessageBox box(obraz, Q(tytul), Q(tekst), QMessageBox::Ok, nad);
+    box.exec();
+  } else {
+    QDialog okno(nad);
+    okno.setWindowTitle(Q(tytul));
+    auto* ikonka = new QLabel;
+    const int bok = okno.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &okno);
+    ikonka->setPixmap(okno.style()->standardIcon(obraz == QMessageBox::Critical ? QStyle::SP_MessageBoxCritical
+                                                                                : QStyle::SP_MessageBoxInformation)
+                          .pixmap(bok, bok));
+    // Lines break after a comma of the list (a zero-width space), not inside a number.
+    auto* pole = new QPlainTextEdit(Q(tekst).replace(QChar(','), QString::fromUtf8(",\u200B")));
+    pole->setReadOnly(true);
+    auto* przyciski = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QObject::connect(przyciski, &QDialogButtonBox::accepted, &okno, &QDialog::accept);
+    auto* gora = new QHBoxLayout;
+    gora->addWidget(ikonka, 0, Qt::AlignTop);
+    gora->addWidget(pole, 1);
+    auto* uklad = new QVBoxLayout(&okno);
+    uklad->addLayout(gora);
+    uklad->addWidget(przyciski);
+    const QRect obszar = QGuiApplication::primaryScreen()->availableGeometry();
+    okno.resize(std::min(640, obszar.width()), std::min(360, obszar.height()));
+    przyciski->button(QDialogButtonBox::Ok)->setFocus();
+    okno.exec();
+  }
   Przywroc(nad);
 }
 

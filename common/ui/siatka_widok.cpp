@@ -170,8 +170,13 @@ SiatkaWidok::SiatkaWidok(TextGrid& siatka, QWidget* rodzic) : QTableView(rodzic)
 }
 
 void SiatkaWidok::odswiez(int szerokoscKolumny0) {
-  kolumna0_ = szerokoscKolumny0;
   model_.odswiez();
+  // The label column as given, or wider where the last (longest) label of
+  // a long table needs it: "L4766", "W. obc. 2383".
+  const QHeaderView* etykiety = verticalHeader();
+  const int margines = etykiety->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, etykiety) + 1;
+  const QString ostatnia = Q(model_.siatka().cell(0, model_.rowCount()));
+  kolumna0_ = std::max(szerokoscKolumny0, etykiety->fontMetrics().horizontalAdvance(ostatnia) + 2 * margines);
   verticalHeader()->setFixedWidth(kolumna0_);
   rozlozKolumny();
   if (model_.rowCount() > 0 && model_.columnCount() > 0) setCurrentIndex(model_.index(0, 0));

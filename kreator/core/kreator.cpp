@@ -134,6 +134,7 @@ Skutki Kreator::FormCreate() {
   widok_.wsteczBB = widok_.nowyBB = widok_.katalogBB = false;
   widok_.panel = Panel::Brak;
   widok_.koniecP = false;
+  widok_.zbieznoscBB = false;
   ustawRozmiar(kSzerokoscOkna);
   widok_.dalejNapis = "&Dalej";
   widok_.dalejAktywny = true;
@@ -342,6 +343,9 @@ void Kreator::oblicz(Skutki& s) {
     widok_ = przed;
     throw;
   }
+  // A chart of an earlier run would describe other data.
+  s.zamknij.push_back(Okno::TF_Zbieznosc);
+  widok_.zbieznoscBB = udane;
   if (udane) {
     widok_.koniecP = true;
     widok_.L1 = "Wybierz odpowiednie dane ...";
@@ -434,6 +438,9 @@ void Kreator::wroc(int strona, Skutki& s) {
       widok_.dalejNapis = "&Dalej";
       widok_.dalejAktywny = true;
       widok_.sbZapisz = false;
+      // Back to the data: the chart goes with the results it showed.
+      widok_.zbieznoscBB = false;
+      s.zamknij.push_back(Okno::TF_Zbieznosc);
       break;
     default: break;
   }
@@ -503,7 +510,7 @@ Skutki Kreator::NowyBBClick() {
   if (!dialogi_.askYesNo("UWAGA", "Czy na pewno chcesz rozpocząć od nowa ?")) return s;
   p_.wyzeruj(true);
   s.zamknij = {Okno::TDane, Okno::TF_DaneElementow, Okno::TF_Schemat, Okno::TF_Wynik,
-               Okno::TKatalogLini, Okno::TKatalogTrafo, Okno::TF_Podglad};
+               Okno::TKatalogLini, Okno::TKatalogTrafo, Okno::TF_Podglad, Okno::TF_Zbieznosc};
   widok_.sbZapisz = false;
   widok_.sbDaneElementow = widok_.sbSchemat;
   for (Tabela t : {Tabela::Linie, Tabela::Trafo, Tabela::WEl, Tabela::WObc}) p_.siatka(t).clearData();
@@ -551,12 +558,16 @@ Skutki Kreator::PrzyjmijObliczenie(Obliczenie o) {
 }
 
 Obliczenie Oblicz(Przypadek kopia, const PostepRozplywu& postep) {
+  return Oblicz(std::move(kopia), OpcjeRozplywu{}, postep);
+}
+
+Obliczenie Oblicz(Przypadek kopia, const OpcjeRozplywu& opcje, const PostepRozplywu& postep) {
   Obliczenie o;
   common::RecordingDialogService zapis;
   try {
     o.sprawdzony = SprawdzKonfiguracje(kopia, zapis);
     o.WezlyBezTypu = kopia.WezlyBezTypu;
-    if (o.sprawdzony) o.wynik = ObliczRozplyw(kopia, postep);
+    if (o.sprawdzony) o.wynik = ObliczRozplyw(ZbudujSiec(kopia), opcje, postep);
   } catch (const std::exception& e) {
     o.blad = e.what();
   }

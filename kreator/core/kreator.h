@@ -31,7 +31,7 @@ inline constexpr int kOstatniaStrona = 14;
 
 enum class Panel { Brak, Linie, Trafo, WEl, WObc };
 enum class Fokus { DaneE, LinieSG, TrafoSG, WElSG, WObcSG, DalejBB, Button1 };
-enum class Okno { TDane, TF_DaneElementow, TF_Schemat, TF_Wynik, TKatalogLini, TKatalogTrafo, TF_Podglad };
+enum class Okno { TDane, TF_DaneElementow, TF_Schemat, TF_Wynik, TKatalogLini, TKatalogTrafo, TF_Podglad, TF_Zbieznosc };
 
 // What the main window and the background's button bar show.
 struct Widok {
@@ -49,6 +49,7 @@ struct Widok {
   bool sbSchemat = false, sbDaneElementow = false, sbZapisz = false;
   bool zapiszSchemat = false;  // "Zapisz schemat" of the results window
   bool sbTresc = false;        // "Treść zadania": the exercise has its task statement
+  bool zbieznoscBB = false;    // "Zbieżność" of the final panel: the chart of the computed case
 };
 
 // What one action asks of the windows besides the new view.
@@ -72,6 +73,8 @@ struct Obliczenie {
   std::string WezlyBezTypu;  // as the check leaves it
 };
 Obliczenie Oblicz(Przypadek kopia, const PostepRozplywu& postep = {});
+// The same by the method of `opcje` (the batch mode's --metoda).
+Obliczenie Oblicz(Przypadek kopia, const OpcjeRozplywu& opcje, const PostepRozplywu& postep = {});
 
 class Kreator {
  public:

@@ -10,11 +10,12 @@
 
 namespace kreator {
 
-namespace {
 std::string NieMogeZapisac(int blad) {
   return "Nie mogę zapisać pliku. Wystąpił błąd nr " + common::CalkowitaNaTekst(blad) +
          ". Sprawdź gdzie zapisujesz wskazany plik, czy zapisanie w tym miejscu jest możliwe !!!";
 }
+
+namespace {
 
 // "węzeł" after 1; "węzły" after 2–4, 22–24, … but not 12–14; "węzłów" otherwise.
 std::string Wezly(size_t n) {

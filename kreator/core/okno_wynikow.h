@@ -48,5 +48,7 @@ class OknoWynikow {
 };
 
 inline constexpr const char* kZleRozszerzenie = "Plik nie został zapisany, ponieważ podano nieprawidłowe rozszerzenie !!!";
+// The message of a file the system would not let us write, with its error number.
+std::string NieMogeZapisac(int blad);
 
 }  // namespace kreator

@@ -121,8 +121,15 @@ void ProcesIteracyjny(Linie& r, const Przypadek& p, const WynikRozplywu& w) {
               " kV");
   r.push_back("         dopuszczalna różnica między dwoma ostatnimi krokami \"epsilon\" " +
               common::LiczbaNaTekst(p.Epsilon));
-  r.push_back("         parametr relaksacji \"r\" " + common::LiczbaNaTekst(p.ParametrRelaksacji));
-  r.push_back("         liczba wykonanych kroków iteracyjnych " + Calkowita(w.iteracje));
+  // The method, then what it took; r belongs to Gauss-Seidel alone.
+  if (w.metoda == MetodaRozplywu::NewtonRaphson) {
+    r.push_back("         metoda Newtona-Raphsona");
+    r.push_back("         liczba wykonanych iteracji " + Calkowita(w.iteracje));
+  } else {
+    r.push_back("         metoda Gaussa-Seidla");
+    r.push_back("         parametr relaksacji \"r\" " + common::LiczbaNaTekst(p.ParametrRelaksacji));
+    r.push_back("         liczba wykonanych kroków iteracyjnych " + Calkowita(w.iteracje));
+  }
   r.push_back("         największe niezbilansowanie mocy " + common::WedlugWzorca("0.0000", w.niezbilansowanie) +
               " MVA (węzeł nr " + Calkowita(w.wezelNiezbilansowania) + ")");
 }

@@ -1,5 +1,6 @@
 // The load-flow run: element parameters, the admittance matrix, the node
-// voltages by a Gauss-Seidel iteration, the node currents and powers.
+// voltages by a Gauss-Seidel or a Newton-Raphson iteration, the node
+// currents and powers.
 #pragma once
 
 #include <complex>
@@ -16,7 +17,8 @@
 
 namespace kreator {
 
-inline constexpr int kMaksLiczbaIteracji = 1000;
+inline constexpr int kMaksLiczbaIteracji = 1000;        // Gauss-Seidel sweeps
+inline constexpr int kMaksLiczbaIteracjiNewtona = 50;   // Newton-Raphson iterations
 
 enum class TypWezla { BezTypu, Obciazeniowy, Elektrowniany, Bilansujacy };
 
@@ -47,9 +49,9 @@ struct WynikRozplywu {
   std::vector<double> IRe, IIm;  // PradyWezlowe, I = Y U
   std::vector<double> SRe, SIm;  // MoceWezlowe, S = U conj(I): the power the node injects
   std::vector<TypWezla> typy;
-  int iteracje = 0;
-  double ostatniaZmiana = 0;  // largest |U_new - U_old| of the last sweep, per unit
-  // The largest |ΔS| of the last sweep over the non-slack nodes, MVA: the
+  int iteracje = 0;           // sweeps or iterations done
+  double ostatniaZmiana = 0;  // largest |U_new - U_old| of the last step, per unit
+  // The largest |ΔS| after the last step over the non-slack nodes, MVA: the
   // computed injection U conj(Σ Y U) less the specified one (only ΔP at a
   // generator node, whose Q is free), and the node where it is.
   double niezbilansowanie = 0;
@@ -75,11 +77,14 @@ struct WynikRozplywu {
 // Runs the whole computation on a case that has passed the configuration
 // check: reads its tables once into the network model, then computes from
 // the model only. Never throws for numeric reasons: a run that does not
-// converge in 1000 sweeps, or whose numbers stop being finite, comes back
-// with zbiezny == false and the reason in `blad`. A cell that is not a
-// number throws common::BladKonwersji.
-// `postep`, when given, hears after every sweep its number and its largest
-// voltage change (per unit), for a window that shows how the run goes.
+// converge in 1000 sweeps (Newton-Raphson: 50 iterations), whose numbers
+// stop being finite, or whose Jacobian is singular, comes back with
+// zbiezny == false and the reason in `blad`. A cell that is not a number
+// throws common::BladKonwersji. Either method ends with the same results:
+// voltages, currents, node powers, flows, losses and warnings.
+// `postep`, when given, hears after every sweep or iteration its number
+// and its largest voltage change (per unit), for a window that shows how
+// the run goes.
 using PostepRozplywu = std::function<void(int krok, double zmiana)>;
 WynikRozplywu ObliczRozplyw(const Przypadek& p, const PostepRozplywu& postep = {});
 // The same on a model already read; touches nothing but its argument and

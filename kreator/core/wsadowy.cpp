@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string_view>
@@ -12,9 +13,11 @@
 #include "common/core/bledy_systemu.h"
 #include "common/core/dialogi.h"
 #include "common/core/liczby.h"
+#include "kreator/core/eksport_matpower.h"
 #include "kreator/core/kreator.h"
 #include "kreator/core/plik_zrm.h"
 #include "kreator/core/raport.h"
+#include "kreator/core/sprawdzenie.h"
 #include "kreator/core/zadanie.h"
 
 namespace kreator {
@@ -22,22 +25,30 @@ namespace kreator {
 namespace {
 
 const char* kPomoc =
-    "Użycie: Kreator --batch PLIK.ZRM [--slack N] --slack-kv U --epsilon E --r R [--output RAPORT.TXT] [--json]\n"
+    "Użycie: Kreator --batch PLIK.ZRM [--slack N] --slack-kv U --epsilon E [--r R] [--metoda M]\n"
+    "       [--output RAPORT.TXT] [--json]\n"
+    "       [--matpower WYNIK.m]\n"
     "\n"
     "Oblicza rozpływ mocy zadania z pliku .ZRM bez okien, tak jak przycisk \"Oblicz\".\n"
     "  --batch PLIK.ZRM  plik z danymi zadania\n"
     "  --slack N         numer węzła elektrownianego bilansującego (zbędny przy jednym węźle elektrownianym)\n"
     "  --slack-kv U      wartość skuteczna napięcia w węźle bilansującym [kV], liczba całkowita 1..999\n"
     "  --epsilon E       maksymalna różnica między dwoma krokami iteracyjnymi, 0 < E < 1\n"
-    "  --r R             parametr relaksacji, 1 < R < 2\n"
+    "  --r R             parametr relaksacji, 1 < R < 2; wymagany przy metodzie Gaussa-Seidla\n"
+    "  --metoda M        metoda obliczeń: gauss-seidel (Gaussa-Seidla z relaksacją r, jak w oknie; domyślna)\n"
+    "                    albo newton (Newtona-Raphsona, najwyżej 50 iteracji; --r zbędny)\n"
     "  --output PLIK     zapisuje raport także do pliku tekstowego (Windows-1250, CR LF)\n"
     "  --json            wypisuje wyniki jako obiekt JSON zamiast raportu\n"
+    "  --matpower PLIK   zapisuje też układ jako przypadek MATPOWER (plik .m) z rozwiązaniem w Vm i Va;\n"
+    "                    runpf programu MATPOWER daje na nim te same napięcia węzłowe co Kreator\n"
+    "                    (napięcie bazowe baseKV każdej szyny to napięcie bazowe programu). Zapisywany\n"
+    "                    także wtedy, gdy obliczenia nie są zbieżne (z wartościami początkowymi)\n"
     "  --help            ten opis\n"
     "Liczby można pisać z przecinkiem albo z kropką dziesiętną.\n"
     "Kod wyjścia: 0 obliczono, 1 dane odrzucone (komunikat na standardowym wyjściu błędów), 2 błędne wywołanie.\n";
 
 struct Opcje {
-  std::string plik, slack, slackKv, epsilon, r, output;
+  std::string plik, slack, slackKv, epsilon, r, output, matpower, metoda;
   bool json = false, pomoc = false;
 };
 
@@ -45,7 +56,8 @@ struct Opcje {
 bool Parsuj(const std::vector<std::string>& a, Opcje& o, std::string& blad) {
   const std::map<std::string, std::string Opcje::*> zWartoscia = {
       {"--batch", &Opcje::plik}, {"--slack", &Opcje::slack}, {"--slack-kv", &Opcje::slackKv},
-      {"--epsilon", &Opcje::epsilon}, {"--r", &Opcje::r}, {"--output", &Opcje::output}};
+      {"--epsilon", &Opcje::epsilon}, {"--r", &Opcje::r}, {"--output", &Opcje::output},
+      {"--matpower", &Opcje::matpower}, {"--metoda", &Opcje::metoda}};
   for (size_t i = 0; i < a.size(); ++i) {
     if (a[i] == "--help" || a[i] == "-h") { o.pomoc = true; continue; }
     if (a[i] == "--json") { o.json = true; continue; }
@@ -56,8 +68,15 @@ bool Parsuj(const std::vector<std::string>& a, Opcje& o, std::string& blad) {
   }
   if (o.pomoc) return true;
   if (o.plik.empty()) { blad = "brak opcji --batch PLIK.ZRM"; return false; }
+  if (!o.metoda.empty() && o.metoda != "gauss-seidel" && o.metoda != "newton") {
+    blad = "nieznana metoda obliczeń: " + o.metoda + " (dozwolone: gauss-seidel, newton)";
+    return false;
+  }
   for (auto [nazwa, pole] : {std::pair{"--slack-kv", &o.slackKv}, {"--epsilon", &o.epsilon}, {"--r", &o.r}})
-    if (pole->empty()) { blad = std::string("brak opcji ") + nazwa; return false; }
+    if (pole->empty() && !(pole == &o.r && o.metoda == "newton")) {
+      blad = std::string("brak opcji ") + nazwa;
+      return false;
+    }
   return true;
 }
 
@@ -99,8 +118,10 @@ class Pisarz {
 
 std::string JsonTekst(const WynikRozplywu& w) {
   Pisarz s;
-  s.tekst().reserve(static_cast<size_t>(w.N()) * 200 + w.przeplywy.size() * 330 + 512);
-  s << "{\"converged\": true, \"iterations\": " << w.iteracje << ", \"base_kv\": " << Json(w.baza.NapiecieBazowe)
+  s.tekst().reserve(static_cast<size_t>(w.N()) * 200 + w.przeplywy.size() * 330 + w.zbieznosc.size() * 90 + 512);
+  s << "{\"converged\": true, \"method\": \""
+    << (w.metoda == MetodaRozplywu::NewtonRaphson ? "newton" : "gauss-seidel") << "\", \"iterations\": " << w.iteracje
+    << ", \"base_kv\": " << Json(w.baza.NapiecieBazowe)
     << ", \"base_mva\": " << Json(w.baza.MocBazowa) << ", \"last_change_pu\": " << Json(w.ostatniaZmiana)
     << ", \"nodes\": [";
   for (int n = 1; n <= w.N(); ++n) {
@@ -131,12 +152,37 @@ std::string JsonTekst(const WynikRozplywu& w) {
     s << (i > 0 ? ", " : "") << "{\"node\": " << o.wezel << ", \"u_kv\": " << Json(o.UkV)
       << ", \"rated_kv\": " << Json(o.znamionowe) << "}";
   }
+  // Last, so that the run's own "mismatch_mva" comes before those of its steps.
+  s << "], \"convergence\": [";
+  for (size_t i = 0; i < w.zbieznosc.size(); ++i)
+    s << (i > 0 ? ", " : "") << "{\"step\": " << static_cast<long long>(i + 1)
+      << ", \"largest_change_pu\": " << Json(w.zbieznosc[i].zmiana)
+      << ", \"mismatch_mva\": " << Json(w.zbieznosc[i].niezbilansowanie) << "}";
   s << "]}\n";
   return std::move(s.tekst());
 }
 
 bool Zapisz(const std::string& sciezka, const std::vector<std::string>& wiersze, std::ostream& bledy) {
   if (const int blad = common::ZapiszTekstCp1250(sciezka, wiersze)) {
+    bledy << "Nie udało się zapisać pliku \"" << sciezka << "\": " << common::OpisBleduPliku(blad) << '\n';
+    return false;
+  }
+  return true;
+}
+
+// The case as MATPOWER's, once the check has passed: with the solution
+// when the run converged, with the start values when it did not. A case
+// the check refuses writes nothing (its message is already out).
+bool ZapiszMatpowerWsadowo(const Przypadek& p, const std::optional<WynikRozplywu>& wynik, const std::string& sciezka,
+                           std::ostream& bledy) {
+  if (!wynik) {
+    Przypadek kopia = p;
+    common::RecordingDialogService cisza;
+    if (!SprawdzKonfiguracje(kopia, cisza)) return true;
+  }
+  const std::string nazwa = std::filesystem::path(sciezka).stem().string();
+  const std::string tekst = ZapiszMatpower(SiecJakoMatpower(ZbudujSiec(p), wynik ? &*wynik : nullptr, nazwa));
+  if (const int blad = common::ZapiszBajty(sciezka, tekst)) {
     bledy << "Nie udało się zapisać pliku \"" << sciezka << "\": " << common::OpisBleduPliku(blad) << '\n';
     return false;
   }
@@ -185,13 +231,19 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, std::ostream& wyjs
     return 2;
   }
   // The four values as typed on pages 10 to 13; the slack node may come
-  // preset from a single generator node.
-  for (const std::string* wartosc : {&o.slack, &o.slackKv, &o.epsilon, &o.r}) {
+  // preset from a single generator node. Newton-Raphson has no r, yet the
+  // page asks for one: any it accepts will do.
+  const bool newton = o.metoda == "newton";
+  std::string r = o.r.empty() && newton ? "1,5" : o.r;
+  for (const std::string* wartosc : {&o.slack, &o.slackKv, &o.epsilon, &r}) {
     const int przed = p.Krok;
     k.DalejBBClick(wartosc->empty() ? k.widok().daneE : JakWPolu(*wartosc));
     if (p.Krok == przed) return 1;
   }
-  k.DalejBBClick("");  // "&Oblicz"
+  // "&Oblicz" by the method asked for, every step recorded for the JSON.
+  const OpcjeRozplywu opcje{newton ? MetodaRozplywu::NewtonRaphson : MetodaRozplywu::GaussSeidel, o.json};
+  k.PrzyjmijObliczenie(Oblicz(p, opcje));
+  if (!o.matpower.empty() && !ZapiszMatpowerWsadowo(p, k.wyniki(), o.matpower, bledy)) return 1;
   if (!k.widok().koniecP || !k.wyniki()) return 1;
 
   const WynikRozplywu& w = *k.wyniki();

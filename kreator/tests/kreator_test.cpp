@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/core/limity.h"
 #include "kreator/core/plik_zrm.h"
 
@@ -112,10 +114,10 @@ TEST_F(KreatorTest, SingleValuePagesAcceptAndRefuse) {
   };
   const Wpis przypadki[] = {
       {1, "", wezly}, {1, "1", wezly}, {1, "1,4", wezly},  // 1,4 rounds to 1
-      {1, "abc", wezly}, {1, "1e300", limit(wezly, common::kMaksLiczbaWezlow)},
+      {1, "abc", wezly}, {1, "1e300", limit(wezly, 5000)}, {1, "5001", limit(wezly, 5000)}, {1, "5000", ""},
       {1, "2", ""}, {1, "2,5", ""}, {1, "3,5", ""},
       {2, "0", linie}, {2, "", linie}, {2, "2,5", calk("2,5"), "Kreator"}, {2, "1", ""},
-      {2, "2001", limit(linie, common::kMaksLiczbaElementow)},
+      {2, "10001", limit(linie, 10000)}, {2, "10000", ""},
       {3, "0", ""}, {3, "-1", trafa}, {3, "1,0", calk("1,0"), "Kreator"},
       {6, "0", el}, {6, "1", ""}, {8, "0", obc}, {8, "3", ""},
       {10, "0", bil}, {10, "4", bil}, {10, "3", ""}, {10, "1,5", calk("1,5"), "Kreator"},
@@ -385,7 +387,7 @@ TEST_F(KreatorTest, StartOverAsksFirst) {
   EXPECT_EQ(p.LinieSG.cell(3, 1), "");
   EXPECT_EQ(p.WElSG.cell(2, 1), "");
   EXPECT_EQ(p.LinieSG.cell(0, 1), "L1");  // labels stay
-  EXPECT_EQ(s.zamknij.size(), 7u);
+  EXPECT_EQ(s.zamknij.size(), 8u);  // every other window, the convergence chart too
   EXPECT_FALSE(k.widok().sbZapisz);
   EXPECT_TRUE(k.widok().sbDaneElementow);  // follows sbSchemat
   EXPECT_FALSE(k.widok().wsteczBB);
@@ -423,6 +425,7 @@ TEST_F(KreatorTest, ComputeStepWithCheckAndRun) {
   EXPECT_TRUE(k.widok().koniecP);
   EXPECT_FALSE(k.widok().dalejAktywny);
   EXPECT_TRUE(k.widok().sbZapisz);
+  EXPECT_TRUE(k.widok().zbieznoscBB);
   EXPECT_EQ(k.widok().lampy[12], Lampa::Wykonana);
   EXPECT_EQ(s.fokus, Fokus::Button1);
   EXPECT_EQ(p.Krok, 14);
@@ -433,13 +436,18 @@ TEST_F(KreatorTest, ComputeStepWithCheckAndRun) {
   EXPECT_EQ(przebiegi, 2);
   EXPECT_EQ(k.widok().L1, "Obliczenia przerwane ...");
   EXPECT_FALSE(k.widok().koniecP);
+  EXPECT_FALSE(k.widok().zbieznoscBB);
+  // The chart of the run before goes: it would show other data.
+  EXPECT_NE(std::find(s.zamknij.begin(), s.zamknij.end(), Okno::TF_Zbieznosc), s.zamknij.end());
   EXPECT_EQ(s.fokus, Fokus::DalejBB);
   zbiezny = true;
   k.DalejBBClick("");
 
-  k.WsteczBBClick();
+  s = k.WsteczBBClick();
   EXPECT_EQ(p.Krok, 13);
   EXPECT_FALSE(k.widok().koniecP);
+  EXPECT_FALSE(k.widok().zbieznoscBB);
+  EXPECT_NE(std::find(s.zamknij.begin(), s.zamknij.end(), Okno::TF_Zbieznosc), s.zamknij.end());
   EXPECT_TRUE(k.widok().dalejAktywny);
   EXPECT_FALSE(k.widok().sbZapisz);
   EXPECT_EQ(k.widok().dalejNapis, "&Dalej");

@@ -175,8 +175,8 @@ TEST(PlikZrm, CountsAreWholeNumbersWithinLimits) {
     bool dobry;
   } const przypadki[] = {
       {4, "2,0", false}, {4, "", false},         {4, "dwa", false},        {4, "-1", false},
-      {3, "-3", false},  {3, "1000", true},      {3, "1001", false},       {4, "2000000000", false},
-      {5, "2001", false}, {23, "1001", false},   {27, "99999999999", false},
+      {3, "-3", false},  {3, "5000", true},      {3, "5001", false},       {4, "2000000000", false},
+      {5, "10001", false}, {23, "5001", false},  {27, "99999999999", false},
       {23, "2", false},  // the generator lines hold one value: row 2 stays empty
       {5, "1", false},   // a transformer with empty lines 14..22
   };
@@ -192,8 +192,8 @@ TEST(PlikZrm, LargestTablesAtTheLimit) {
     int nrLiczby, pierwszaKolumna, kolumny, n;
     bool dobry;
   } const przypadki[] = {
-      {4, 6, 8, 2000, true},  {4, 6, 8, 2001, false},  {5, 14, 9, 2000, true},
-      {5, 14, 9, 2001, false}, {23, 24, 3, 1000, true}, {27, 28, 3, 1001, false},
+      {4, 6, 8, 10000, true},  {4, 6, 8, 10001, false}, {5, 14, 9, 10000, true},
+      {5, 14, 9, 10001, false}, {23, 24, 3, 5000, true}, {27, 28, 3, 5001, false},
   };
   for (const auto& c : przypadki) {
     std::string jedynki;  // "1;" n times
@@ -203,7 +203,7 @@ TEST(PlikZrm, LargestTablesAtTheLimit) {
     Przypadek p;
     ASSERT_EQ(WczytajPoPoprzednim(Zmieniony(zmiany), p), c.dobry) << c.nrLiczby << " " << c.n;
     if (c.nrLiczby == 5 && c.dobry) {
-      EXPECT_EQ(p.TrafoSG.cell(9, 2000), "1");
+      EXPECT_EQ(p.TrafoSG.cell(9, 10000), "1");
     }
   }
 }
@@ -225,17 +225,17 @@ TEST(PlikZrm, ALongLineIsReadToItsEnd) {
   }
 }
 
-// A network at every limit written as real data is: 1000 nodes, 2000 lines
-// and 2000 transformers, each column line some 14 000 characters long.
+// A network at every limit written as real data is: 5000 nodes, 10 000
+// lines and 10 000 transformers, each column line some 69 000 characters long.
 // Cell (k, w) holds "w,k", so a lost or shifted cell shows.
 TEST(PlikZrm, NetworkAtTheLimitsWithRealisticCellsLoads) {
   struct {
     Tabela tabela;
     const char* licznik;  // its count line, for the tables whose count is not among lines 3..5
     int kolumny, n;
-  } const tabele[] = {{Tabela::Linie, "", 8, 2000}, {Tabela::Trafo, "", 9, 2000},
-                      {Tabela::WEl, "1000", 3, 1000}, {Tabela::WObc, "1000", 3, 1000}};
-  std::vector<std::string> w = {"1000", "2000", "2000"};  // lines 3..5
+  } const tabele[] = {{Tabela::Linie, "", 8, 10000}, {Tabela::Trafo, "", 9, 10000},
+                      {Tabela::WEl, "5000", 3, 5000}, {Tabela::WObc, "5000", 3, 5000}};
+  std::vector<std::string> w = {"5000", "10000", "10000"};  // lines 3..5
   for (const auto& t : tabele) {
     if (*t.licznik) w.push_back(t.licznik);
     for (int k = 1; k <= t.kolumny; ++k) {

@@ -20,6 +20,7 @@ TEST(Pomoc, LinksPagesAndSections) {
   for (const char* tytul : {kTytulLinii, kTytulTrafo, kTytulMacierzy, kTytulNapiec, kTytulMocy, kTytulPrzeplywow})
     EXPECT_TRUE(SekcjaIstnieje(POMOC, PomocTabeli(tytul))) << tytul;
   EXPECT_TRUE(SekcjaIstnieje(POMOC, kPomocWynikow));
+  EXPECT_TRUE(SekcjaIstnieje(POMOC, kPomocZbieznosci));
 }
 
 TEST(Pomoc, TheWorkedExampleIsWhatTheProgramComputes) {

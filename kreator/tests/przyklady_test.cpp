@@ -12,7 +12,9 @@
 
 #include "common/core/cp1250.h"
 #include "kreator/core/plik_zrm.h"
+#include "kreator/core/rozplyw.h"
 #include "kreator/core/wsadowy.h"
+#include "kreator/tests/przypadki.h"
 
 namespace fs = std::filesystem;
 using Zespolona = std::complex<double>;
@@ -296,27 +298,72 @@ TEST_P(Przyklady, PlikiSaKompletne) {
   EXPECT_NE(zadanie.find("\"r\": " + std::string(p.r) + "\r\n"), std::string::npos);
 }
 
+// Both methods of the batch mode; Newton-Raphson needs no r, and takes a
+// few iterations where Gauss-Seidel takes tens of sweeps.
 TEST_P(Przyklady, TrybWsadowyZgadzaSieZMetodaNewtonaRaphsona) {
   const Przyklad& p = GetParam();
   const Siec siec = Rozbierz(Czytaj(Plik(p, ".ZRM")));
   const Model m = Zbuduj(siec);
   const Rozplyw wzor = NewtonRaphson(siec, m, p);
 
-  std::ostringstream wyjscie, bledy;
-  const int kod = kreator::UruchomWsadowo(
-      {"--batch", Plik(p, ".ZRM").string(), "--slack", std::to_string(p.bilansujacy), "--slack-kv",
-       std::to_string(p.napiecieKv), "--epsilon", "0,0000000001", "--r", p.r, "--json"},
-      wyjscie, bledy);
-  ASSERT_EQ(kod, 0) << bledy.str();
-  const std::string json = wyjscie.str();
-  EXPECT_NEAR(std::stod(json.substr(json.find("\"base_kv\": ") + 11)), m.Ub, 1e-12);
-  for (int n = 1; n <= siec.N; ++n) {
-    SCOPED_TRACE("węzeł " + std::to_string(n));
-    const size_t k = size_t(n - 1);
-    EXPECT_NEAR(ZJson(json, n, "u_kv"), std::abs(wzor.U[k]) * m.Ub, 1e-4);
-    EXPECT_NEAR(ZJson(json, n, "angle_rad"), std::arg(wzor.U[k]), 1e-6);
-    EXPECT_NEAR(ZJson(json, n, "p_mw"), -wzor.S[k].real() * 100, 1e-3);
-    EXPECT_NEAR(ZJson(json, n, "q_mvar"), -wzor.S[k].imag() * 100, 1e-3);
+  for (const std::string metoda : {"gauss-seidel", "newton"}) {
+    SCOPED_TRACE(metoda);
+    std::vector<std::string> argumenty = {"--batch", Plik(p, ".ZRM").string(), "--slack", std::to_string(p.bilansujacy),
+                                          "--slack-kv", std::to_string(p.napiecieKv), "--epsilon", "0,0000000001",
+                                          "--metoda", metoda, "--json"};
+    if (metoda == "gauss-seidel") argumenty.insert(argumenty.end(), {"--r", p.r});
+    std::ostringstream wyjscie, bledy;
+    ASSERT_EQ(kreator::UruchomWsadowo(argumenty, wyjscie, bledy), 0) << bledy.str();
+    const std::string json = wyjscie.str();
+    EXPECT_NE(json.find("\"method\": \"" + metoda + "\""), std::string::npos);
+    // One entry of "convergence" per step, numbered from 1.
+    const int kroki = std::stoi(json.substr(json.find("\"iterations\": ") + 14));
+    const std::string zbieznosc = json.substr(json.find("\"convergence\": ["));
+    size_t wpisy = 0;
+    for (size_t i = zbieznosc.find("{\"step\": "); i != std::string::npos; i = zbieznosc.find("{\"step\": ", i + 1))
+      EXPECT_EQ(std::stoi(zbieznosc.substr(i + 9)), int(++wpisy));
+    EXPECT_EQ(int(wpisy), kroki);
+    if (metoda == "newton") {
+      EXPECT_LE(kroki, 6);
+    }
+    EXPECT_NEAR(std::stod(json.substr(json.find("\"base_kv\": ") + 11)), m.Ub, 1e-12);
+    for (int n = 1; n <= siec.N; ++n) {
+      SCOPED_TRACE("węzeł " + std::to_string(n));
+      const size_t k = size_t(n - 1);
+      EXPECT_NEAR(ZJson(json, n, "u_kv"), std::abs(wzor.U[k]) * m.Ub, 1e-4);
+      EXPECT_NEAR(ZJson(json, n, "angle_rad"), std::arg(wzor.U[k]), 1e-6);
+      EXPECT_NEAR(ZJson(json, n, "p_mw"), -wzor.S[k].real() * 100, 1e-3);
+      EXPECT_NEAR(ZJson(json, n, "q_mvar"), -wzor.S[k].imag() * 100, 1e-3);
+    }
+  }
+}
+
+// Both methods run to ε = 1e-10 pu (1e-8 MVA) on the same model reach the
+// same voltages: with Y entries of order 10 pu a mismatch that small moves
+// a voltage by some 1e-11 pu, 1e-9 kV, well inside 1e-8 kV.
+TEST(MetodyRozplywu, NewtonRaphsonITeSameNapieciaCoGaussSeidel) {
+  std::vector<std::pair<std::string, kreator::Przypadek>> przypadki = {{"DwaWezly", kreator::testy::DwaWezly()},
+                                                                      {"DwaPoziomy", kreator::testy::DwaPoziomy()}};
+  for (const Przyklad& p : kPrzyklady) {
+    kreator::Przypadek z;
+    ASSERT_TRUE(kreator::WczytajZrm(Czytaj(Plik(p, ".ZRM")), z));
+    z.WezelBilansujacy = p.bilansujacy;
+    z.NapiecieBilansujace = p.napiecieKv;
+    z.Epsilon = 1e-10;
+    z.ParametrRelaksacji = 1.5;
+    przypadki.emplace_back(p.nazwa, z);
+  }
+  for (const auto& [nazwa, przypadek] : przypadki) {
+    SCOPED_TRACE(nazwa);
+    const kreator::SiecRozplywu s = kreator::ZbudujSiec(przypadek);
+    const auto gs = kreator::ObliczRozplyw(s, {kreator::MetodaRozplywu::GaussSeidel, false});
+    const auto nr = kreator::ObliczRozplyw(s, {kreator::MetodaRozplywu::NewtonRaphson, false});
+    ASSERT_TRUE(gs.zbiezny) << gs.blad;
+    ASSERT_TRUE(nr.zbiezny) << nr.blad;
+    for (int n = 1; n <= s.N; ++n) {
+      EXPECT_NEAR(std::abs(nr.U(n) - gs.U(n)) * gs.baza.NapiecieBazowe, 0.0, 1e-8) << "węzeł " << n;
+      EXPECT_NEAR(nr.QMvar(n), gs.QMvar(n), 1e-5) << "węzeł " << n;  // as the node powers follow
+    }
   }
 }
 

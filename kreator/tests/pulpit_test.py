@@ -15,6 +15,7 @@ KREATOR, PRZYKLADY = sys.argv[1], sys.argv[2]
 ZAD1 = os.path.join(PRZYKLADY, "kreator", "ZAD1.ZRM")
 TABELA_LINII = "Rezystancja, reaktancja i susceptancja linii"
 POMOC = "Pomoc — Kreator"
+ZBIEZNOSC = "Zbieżność obliczeń"
 
 
 def scenariusz(p, program):
@@ -40,6 +41,9 @@ def scenariusz(p, program):
         ("Yes closes the results", zamknij_wyniki, "Kreator", "Kreator"),
         ("Enter after the run opens the results", lambda: p.klawisze("Return"), "WYNIKI", "WYNIKI"),
         ("closed again", zamknij_wyniki, "Kreator", "Kreator"),
+        # "Zbieżność", the seventh button of the final panel (second row): the chart over the wizard.
+        ("\"Zbieżność\" opens the chart", lambda: p.klik_w_oknie("Kreator", 180, 140), ZBIEZNOSC, ZBIEZNOSC),
+        ("Escape closes the chart", lambda: p.klawisze("Escape"), "Kreator", "Kreator"),
         ("a table in the inspector", lambda: p.klik_w_oknie("Kreator", 65, 105), TABELA_LINII, TABELA_LINII),
         # The background gives the keyboard to the wizard; the inspector stays above it.
         ("the background with the inspector open", tlo, TABELA_LINII, "Kreator"),

@@ -101,6 +101,7 @@ TEST(Raport, WorkedExampleEveryLine) {
       "         numer węzła elektrownianego bilansującego 1",
       "         wartość skuteczna napięcia w węźle bilansującym Un=110 kV",
       "         dopuszczalna różnica między dwoma ostatnimi krokami \"epsilon\" 1E-10",
+      "         metoda Gaussa-Seidla",
       "         parametr relaksacji \"r\" 1,5",
       "         liczba wykonanych kroków iteracyjnych " + std::to_string(w.iteracje),
       "         największe niezbilansowanie mocy 0,0000 MVA (węzeł nr 2)",
@@ -129,6 +130,27 @@ TEST(Raport, WorkedExampleEveryLine) {
   const std::vector<std::string> raport = RaportRozplywu(p, w);
   ASSERT_EQ(raport.size(), oczekiwane.size());
   for (size_t i = 0; i < raport.size(); ++i) EXPECT_EQ(raport[i], oczekiwane[i]) << "line " << i;
+}
+
+TEST(Raport, NewtonRaphsonNamesItsMethodAndIterationsInPlaceOfR) {
+  const Przypadek p = DwaWezly();
+  const SiecRozplywu s = ZbudujSiec(p);
+  std::vector<std::string> gs = RaportRozplywu(p, ObliczRozplyw(s, {MetodaRozplywu::GaussSeidel, false}));
+  const WynikRozplywu nr = ObliczRozplyw(s, {MetodaRozplywu::NewtonRaphson, false});
+  ASSERT_TRUE(nr.zbiezny) << nr.blad;
+  std::vector<std::string> r = RaportRozplywu(p, nr);
+  const size_t e = Indeks(r, "         dopuszczalna różnica między dwoma ostatnimi krokami \"epsilon\" 1E-10");
+  ASSERT_EQ(Indeks(gs, r[e]), e);
+  EXPECT_EQ(Wycinek(r, e + 1, 3), (std::vector<std::string>{
+                                      "         metoda Newtona-Raphsona",
+                                      "         liczba wykonanych iteracji " + std::to_string(nr.iteracje),
+                                      "         największe niezbilansowanie mocy 0,0000 MVA (węzeł nr 2)",
+                                  }));
+  // Every other line, the results and the flows included, as after Gauss-Seidel (three lines
+  // there: the method, r and the sweeps).
+  gs.erase(gs.begin() + long(e) + 1, gs.begin() + long(e) + 4);
+  r.erase(r.begin() + long(e) + 1, r.begin() + long(e) + 3);
+  EXPECT_EQ(r, gs);
 }
 
 TEST(Raport, TransformerAndGeneratorBlocksCopyCellsAsTheyStand) {

@@ -140,6 +140,11 @@ TEST_F(Wsadowy, RefusalsAndUsage) {
       {{"--batch", zrm, "--epsilon", "0,1", "--r", "1,5"}, 2, "Kreator: brak opcji --slack-kv"},
       {{"--batch", zrm, "--slack-kv"}, 2, "Kreator: brak wartości opcji --slack-kv"},
       {{"--batch", zrm, "--fast"}, 2, "Kreator: nieznana opcja: --fast"},
+      {{"--batch", zrm, "--slack-kv", "110", "--epsilon", "0,1", "--metoda", "jacobi"}, 2,
+       "Kreator: nieznana metoda obliczeń: jacobi (dozwolone: gauss-seidel, newton)\n\nUżycie: Kreator --batch"},
+      // Only Newton-Raphson does without r.
+      {{"--batch", zrm, "--slack-kv", "110", "--epsilon", "0,1", "--metoda", "gauss-seidel"}, 2,
+       "Kreator: brak opcji --r"},
       {{"--batch", ujemna, "--slack-kv", "110", "--epsilon", "0,1", "--r", "1,5"}, 1,
        "Nieprawidłowe dane linii L1: reaktancja jednostkowa (kolumna \"X'  [om/km]\") nie może być ujemna, a wpisano "
        "-0,4 !!!\n"},

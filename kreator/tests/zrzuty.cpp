@@ -68,6 +68,12 @@ int main(int argc, char** argv) {
   program.Button1Click();
   program.pokazPodglad();
   Zrzut(folder + "/kreator-wyniki.png");
+  // The convergence chart of the same case.
+  program.wynik->hide();
+  program.pokazZbieznosc();
+  QTest::qWait(400);
+  program.zbieznosc->grab().save(folder + "/kreator-zbieznosc.png");
+  program.zbieznosc->close();
   // The help at the model's iteration.
   program.pomoc->pokaz("model.html#iteracja");
   QTest::qWait(400);

@@ -101,6 +101,12 @@ Program::Program(common::DialogService& dialogi)
   QObject::connect(tlo->sb_Tresc, &QPushButton::clicked, glowna.get(), [this] { pokazTresc(); });
   // (end of the task statement)
 
+  // --- "Zbieżność": the convergence chart of the computed case, a window of the wizard's ---
+  zbieznosc = std::make_unique<TF_Zbieznosc>(dialogi);
+  common::UstawWlasciciela(zbieznosc.get(), glowna.get());
+  QObject::connect(glowna->ZbieznoscBB, &QPushButton::clicked, glowna.get(), [this] { pokazZbieznosc(); });
+  // (end of the convergence chart)
+
   // The help: "Pomoc" opens its contents, F1 the section about the window in front.
   pomoc = std::make_unique<common::TF_Pomoc>(QString::fromUtf8(kTytulPomocy), ":/pomoc/kreator");
   common::UstawWlasciciela(pomoc.get(), tlo.get());
@@ -110,6 +116,7 @@ Program::Program(common::DialogService& dialogi)
     if (aktywne == glowna.get()) adres = PomocStrony(przypadek.Krok);
     if (aktywne == dane.get()) adres = PomocTabeli(common::S(dane->windowTitle()));
     if (aktywne == wynik.get()) adres = kPomocWynikow;
+    if (aktywne == zbieznosc.get()) adres = kPomocZbieznosci;
     return QString::fromStdString(adres);
   });
 }
@@ -190,8 +197,24 @@ QWidget* Program::okno(Okno o) {
     case Okno::TKatalogLini: return katalogLinii.get();
     case Okno::TKatalogTrafo: return katalogTrafo.get();
     case Okno::TF_Podglad: return podglad.get();
+    case Okno::TF_Zbieznosc: return zbieznosc.get();
   }
   return nullptr;
+}
+
+void Program::pokazZbieznosc() {
+  if (!kreator.widok().zbieznoscBB) return;
+  // Both runs on a copy of the case the results came from; the wizard
+  // waits meanwhile, so nothing changes the case before the chart opens.
+  auto z = std::make_shared<Zbieznosc>();
+  glowna->obliczZbieznosc([z, kopia = przypadek]() mutable { *z = ObliczZbieznosc(std::move(kopia)); },
+                          [this, z] {
+                            if (!z->blad.empty()) {
+                              dialogi_.error(z->blad);
+                              return;
+                            }
+                            zbieznosc->pokaz(std::move(*z));
+                          });
 }
 
 void Program::pokazTresc() { common::PokazTresc(dialogi_, *tresc, kreator.argument(), ".SRM"); }

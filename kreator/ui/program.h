@@ -16,6 +16,7 @@
 #include "common/ui/tf_tresc.h"
 #include "common/ui/tdane.h"
 #include "kreator/ui/tf_wynik.h"
+#include "kreator/ui/tf_zbieznosc.h"
 #include "kreator/ui/tglowna.h"
 
 namespace kreator {
@@ -45,6 +46,8 @@ class Program {
   void pokazTresc();
   // "Wstaw z katalogu": the catalogue of the grid page shown, at the row of the grid's current cell.
   void KatalogBBClick();
+  // "Zbieżność": both methods run on the computed case, their chart shown.
+  void pokazZbieznosc();
 
   // The exercise named on the command line, opened when the main window is first shown.
   std::string argument;
@@ -64,6 +67,7 @@ class Program {
   std::unique_ptr<TF_Wynik> wynik;
   std::unique_ptr<common::TF_Tresc> tresc;
   std::unique_ptr<common::TF_Pomoc> pomoc;
+  std::unique_ptr<TF_Zbieznosc> zbieznosc;
 
  private:
   common::DialogService& dialogi_;

@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "common/ui/tekst.h"
+#include "kreator/core/zbieznosc.h"
 
 namespace kreator {
 
@@ -46,6 +47,9 @@ TGlowna::TGlowna(Kreator& kreator, common::DialogService& dialogi, QWidget* rodz
       b->resize(b->sizeHint().width() + 6, kWysokoscPrzycisku);
       *wskaznik = b;
     }
+    ZbieznoscBB = new QPushButton(QString::fromUtf8(" Zbieżność "), KoniecP);
+    ZbieznoscBB->setObjectName("ZbieznoscBB");
+    ZbieznoscBB->resize(ZbieznoscBB->sizeHint().width() + 6, kWysokoscPrzycisku);
   }
 
   NowyBB = przycisk("NowyBB", "&Rozpocznij od nowa", kPodpowiedzDalej);
@@ -107,7 +111,9 @@ int TGlowna::rozmiesc() {
 
 void TGlowna::rozmiescKoniecP(int szerokosc) {
   int x = 0, y = 0, prawa = 0;
-  for (QPushButton* b : {SpeedButton1, SpeedButton3, SpeedButton4, SpeedButton2, SpeedButton6, SpeedButton7}) {
+  for (QPushButton* b :
+       {SpeedButton1, SpeedButton3, SpeedButton4, SpeedButton2, SpeedButton6, SpeedButton7, ZbieznoscBB}) {
+    if (b->isHidden()) continue;
     if (x > 0 && x + b->width() > szerokosc) {
       x = 0;
       y += kWysokoscPrzycisku + 6;
@@ -136,6 +142,7 @@ void TGlowna::pokaz(const Skutki& s) {
   WElP->setVisible(w.panel == Panel::WEl);
   WObcP->setVisible(w.panel == Panel::WObc);
   KoniecP->setVisible(w.koniecP);
+  ZbieznoscBB->setVisible(w.zbieznoscBB);
   WsteczBB->setVisible(w.wsteczBB);
   NowyBB->setVisible(w.nowyBB);
   KatalogBB->setVisible(w.katalogBB);
@@ -195,6 +202,18 @@ void TGlowna::DalejBBClick() {
     repaint();
   };
   wykonaj([this] { return kreator_.DalejBBClick(S(DaneE->text())); });
+}
+
+void TGlowna::obliczZbieznosc(std::function<void()> praca, std::function<void()> koniec) {
+  if (!praceWTle_) {
+    praca();
+    koniec();
+    return;
+  }
+  wTle(kObliczanieZbieznosci, std::move(praca), [this, koniec = std::move(koniec)] {
+    ustawL1(kreator_.widok().L1);  // the final page's prompt back
+    koniec();
+  });
 }
 
 void TGlowna::WsteczBBClick() {

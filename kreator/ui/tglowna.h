@@ -21,6 +21,10 @@ class TGlowna : public common::OknoKreatora {
 
   // Draws the view and carries out the effects of the last action.
   void pokaz(const Skutki& skutki);
+  // "Zbieżność": the runs of the chart on the worker thread while the
+  // wizard waits with their prompt (at once when work in the background
+  // is off), then `koniec` on the window thread.
+  void obliczZbieznosc(std::function<void()> praca, std::function<void()> koniec);
 
   // Hides one of the other windows; set by the program.
   std::function<void(Okno)> zamknijOkno;
@@ -32,6 +36,7 @@ class TGlowna : public common::OknoKreatora {
   QPushButton *NowyBB, *KatalogBB, *WsteczBB, *DalejBB, *ZamknijBB;
   // The result-table buttons of KoniecP.
   QPushButton *SpeedButton1, *SpeedButton3, *SpeedButton4, *SpeedButton2, *SpeedButton6, *SpeedButton7;
+  QPushButton* ZbieznoscBB;  // "Zbieżność": the convergence chart, after the tables
 
  public slots:
   void DalejBBClick();

@@ -220,8 +220,8 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
       o.zadanie.push_back(reszta);
       continue;
     }
-    static const std::set<std::string> raz = {"rodzaj",      "dane",    "wyjscie", "tytul",  "rozmiar",
-                                              "bilansujacy", "epsilon", "r",       "zwarcie"};
+    static const std::set<std::string> raz = {"rodzaj",      "dane",    "wyjscie", "tytul",   "rozmiar",
+                                              "bilansujacy", "epsilon", "r",       "zwarcie", "metoda"};
     if (raz.count(slowo)) {
       auto [it, nowy] = pojedyncze.emplace(slowo, nr);
       if (!nowy)
@@ -280,10 +280,15 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
       o.epsilon = Rzeczywista(c, "epsilon", 0, 1);
     } else if (slowo == "r") {
       o.r = Rzeczywista(c, "parametr relaksacji r", 1, 2);
+    } else if (slowo == "metoda") {
+      const std::string m = c.nastepny("metoda obliczeń");
+      if (m != "gauss-seidel" && m != "newton")
+        c.blad("metoda obliczeń musi być „gauss-seidel” albo „newton”, a jest „" + m + "”");
+      o.metoda = m == "newton" ? Metoda::Newton : Metoda::GaussSeidel;
     } else {
       c.blad("nieznane słowo „" + slowo +
              "” (dozwolone: rodzaj, dane, wyjscie, tytul, rozmiar, wezel, linia, trafo, napis, bilansujacy, "
-             "epsilon, r, zwarcie, zadanie)");
+             "epsilon, r, metoda, zwarcie, zadanie)");
     }
     c.bezReszty();
   }
@@ -294,7 +299,7 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
   if (o.zadanie.empty()) throw BladOpisu(0, "brak wierszy „zadanie TEKST” z treścią zadania");
   // Each program has its own values to type on the last pages.
   if (o.rodzaj == Rodzaj::Zwarcie) {
-    for (const char* slowo : {"bilansujacy", "epsilon", "r"})
+    for (const char* slowo : {"bilansujacy", "epsilon", "r", "metoda"})
       if (pojedyncze.count(slowo))
         throw BladOpisu(pojedyncze.at(slowo),
                         std::string("„") + slowo + "” należy do zadań rozpływu mocy, a opis ma „rodzaj zwarcia”");
@@ -305,6 +310,10 @@ OpisUkladu CzytajOpis(std::string_view tekst) {
                       "zadania");
   } else if (o.zwarcie) {
     throw BladOpisu(o.zwarcie->wiersz, "„zwarcie” należy do zadań programu zwarcia (brak „rodzaj zwarcia”)");
+  } else if (o.metoda == Metoda::Newton && o.r) {
+    throw BladOpisu(pojedyncze.at("r"),
+                    "„r” jest parametrem relaksacji metody Gaussa-Seidla, a opis ma „metoda newton”, która go nie "
+                    "używa");
   }
   // Every place is tested once the picture's size is known, wherever "rozmiar" stood.
   for (const auto& [numer, w] : o.wezly) PunktWObrazie(o, w.srodek, w.wiersz);

@@ -17,6 +17,11 @@
 //   bilansujacy NR KV      slack node and its voltage (whole kV)
 //   epsilon E              e.g. 0,0001
 //   r R                    relaxation parameter, e.g. 1,5
+//   metoda gauss-seidel|newton
+//                          the method of the trial run and of the task: Gauss-Seidel
+//                          with r (the default, as the window computes), or
+//                          Newton-Raphson (Kreator --batch ... --metoda newton),
+//                          which takes no r: for grids Gauss-Seidel cannot solve
 //   zwarcie NR KV CZAS [gora|dol|lewo|prawo [PRZESUNIECIE]]
 //                          fault node, rated kV there, duration in s; where
 //                          the lightning arrow hangs on the node's bar
@@ -24,7 +29,7 @@
 //                          zwarcia the first one is the statement its report
 //                          prints, so it may not be empty
 //
-// "bilansujacy", "epsilon" and "r" belong to load-flow exercises only,
+// "bilansujacy", "epsilon", "r" and "metoda" belong to load-flow exercises only,
 // "zwarcie" to short-circuit ones, where it is required.
 //
 // Pure C++: the tool, its tests and anything else may read a description
@@ -79,6 +84,7 @@ struct Bilansujacy {
 };
 
 enum class Rodzaj { Rozplyw, Zwarcie };
+enum class Metoda { GaussSeidel, Newton };
 
 // The values the student types on the fault pages, and the arrow's place.
 struct Zwarcie {
@@ -100,12 +106,16 @@ struct OpisUkladu {
   std::vector<Napis> napisy;
   std::optional<Bilansujacy> bilansujacy;
   std::optional<std::string> epsilon, r;  // as the student types them: "0,0001"
+  Metoda metoda = Metoda::GaussSeidel;
   std::optional<Zwarcie> zwarcie;
   std::vector<std::string> zadanie;  // UTF-8 lines
 };
 
 inline constexpr int kMaksSzerokosc = 1000;
 inline constexpr int kMaksWysokosc = 700;
+// Above this many nodes no scheme or data picture is made: at 1000 × 700
+// pixels their bars and labels could not be told apart.
+inline constexpr int kMaksWezlowRysunku = 100;
 
 // A refused description: the message names the line ("wiersz 7: ...");
 // wiersz() is 0 for something missing from the whole file.

@@ -51,11 +51,13 @@ TEST(CzytajOpis, OdrzucaBlednyWierszZJegoNumerem) {
       {Opis("epsilon 1\n"), 5, "epsilon musi leżeć między 0 a 1"},
       {Opis("epsilon 0,0001a\n"), 5, "epsilon musi być liczbą"},
       {Opis("r 2,5\n"), 5, "parametr relaksacji r musi leżeć między 1 a 2"},
+      {Opis("metoda euler\n"), 5, "metoda obliczeń musi być „gauss-seidel” albo „newton”, a jest „euler”"},
+      {Opis("r 1,5\nmetoda newton\n"), 5, "„r” jest parametrem relaksacji metody Gaussa-Seidla"},
       {Opis("bilansujacy 1 1000\n"), 5, "napięcie węzła bilansującego [kV] 1000 poza zakresem"},
-      // The programs' limits: 1000 nodes, 2000 lines or transformers.
-      {Opis("wezel 1001 10 10\n"), 5, "numer węzła 1001 poza zakresem 1…1000"},
-      {Opis("trafo 2001\n"), 5, "numer elementu 2001 poza zakresem 1…2000"},
-      {Opis("bilansujacy 1001 110\n"), 5, "numer węzła bilansującego 1001 poza zakresem 1…1000"},
+      // The programs' limits: 5000 nodes, 10 000 lines or transformers.
+      {Opis("wezel 5001 10 10\n"), 5, "numer węzła 5001 poza zakresem 1…5000"},
+      {Opis("trafo 10001\n"), 5, "numer elementu 10001 poza zakresem 1…10000"},
+      {Opis("bilansujacy 5001 110\n"), 5, "numer węzła bilansującego 5001 poza zakresem 1…5000"},
       {Opis("bilansujacy 1\n"), 5, "brakuje: napięcie węzła bilansującego"},
       {Opis("wyjscie A B\n"), 5, "„wyjscie” podano drugi raz"},
       {"dane a b\n", 1, "nadmiarowy tekst „b”"},

@@ -5,6 +5,7 @@
 #include <numbers>
 #include <sstream>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "common/core/cp1250.h"
 #include "common/core/dialogi.h"
@@ -210,23 +211,40 @@ std::vector<std::string> TekstZadania(const OpisUkladu& o) {
   }
   if (o.epsilon) t.push_back("- maksymalna różnica między dwoma krokami iteracyjnymi \"epsilon\": " + *o.epsilon);
   if (o.r) t.push_back("- parametr relaksacji \"r\": " + *o.r);
+  if (o.metoda == Metoda::Newton)
+    t.push_back("- metoda obliczeń: Newtona-Raphsona (Kreator --batch PLIK.ZRM ... --metoda newton; \"r\" "
+                "nie jest potrzebny)");
   return t;
 }
 
-double NapiecieZnamionowe(const kreator::Przypadek& p, int wezel) {
-  const std::string nr = std::to_string(wezel);
+namespace {
+
+// Every node's rated voltage cell at once, by the node number as written:
+// the first line that reaches it, else the first transformer winding. One
+// pass over the tables, so a national grid's trial run is not N × lines.
+std::unordered_map<std::string, std::string> NapieciaZnamionowe(const kreator::Przypadek& p) {
+  std::unordered_map<std::string, std::string> u;
   for (int i = 1; i <= p.LiczbaLinii; ++i)
-    if (p.LinieSG.cell(kreator::kLiniaPoczatek, i) == nr || p.LinieSG.cell(kreator::kLiniaKoniec, i) == nr)
-      return common::NaLiczbe(p.LinieSG.cell(kreator::kLiniaNapiecie, i));
+    for (int kolumna : {kreator::kLiniaPoczatek, kreator::kLiniaKoniec})
+      u.emplace(p.LinieSG.cell(kolumna, i), p.LinieSG.cell(kreator::kLiniaNapiecie, i));
   for (int i = 1; i <= p.LiczbaTransformatorow; ++i)
-    for (int strona : {1, 2})
-      if (p.TrafoSG.cell(strona, i) == nr) return common::NaLiczbe(p.TrafoSG.cell(strona + 2, i));
-  return 0;
+    for (int strona : {1, 2}) u.emplace(p.TrafoSG.cell(strona, i), p.TrafoSG.cell(strona + 2, i));
+  return u;
 }
+
+double Napiecie(const std::unordered_map<std::string, std::string>& napiecia, int wezel) {
+  const auto it = napiecia.find(std::to_string(wezel));
+  return it == napiecia.end() ? 0 : common::NaLiczbe(it->second);
+}
+
+}  // namespace
+
+double NapiecieZnamionowe(const kreator::Przypadek& p, int wezel) { return Napiecie(NapieciaZnamionowe(p), wezel); }
 
 ProbneObliczenie Przelicz(std::string_view zrm, const OpisUkladu& o) {
   ProbneObliczenie wynik;
-  if (!o.bilansujacy || !o.epsilon || !o.r) {
+  const bool newton = o.metoda == Metoda::Newton;
+  if (!o.bilansujacy || !o.epsilon || (!o.r && !newton)) {
     wynik.wiersze.push_back("Opis nie podaje „bilansujacy”, „epsilon” i „r”, więc zadania nie przeliczono próbnie.");
     wynik.dobre = true;
     return wynik;
@@ -244,14 +262,19 @@ ProbneObliczenie Przelicz(std::string_view zrm, const OpisUkladu& o) {
   try {
     k.WczytajPlikZrm(zrm);
     if (p.Krok != 10) return odmowa("Program nie przyjmuje danych zadania:");
-    // The four values as the student types them on the last pages.
-    for (const std::string& wartosc :
-         {std::to_string(o.bilansujacy->wezel), std::to_string(o.bilansujacy->napiecieKv), *o.epsilon, *o.r}) {
+    // The four values as the student types them on the last pages; the
+    // page of r asks even when Newton-Raphson will not use it, as the
+    // batch mode answers it.
+    for (const std::string& wartosc : {std::to_string(o.bilansujacy->wezel), std::to_string(o.bilansujacy->napiecieKv),
+                                       *o.epsilon, o.r.value_or("1,5")}) {
       const int przed = p.Krok;
       k.DalejBBClick(wartosc);
       if (p.Krok == przed) return odmowa("Program nie przyjmuje wartości „" + wartosc + "”:");
     }
-    k.DalejBBClick("");  // "Oblicz"
+    if (newton)  // "Oblicz" as Kreator --batch ... --metoda newton computes
+      k.PrzyjmijObliczenie(kreator::Oblicz(p, kreator::OpcjeRozplywu{kreator::MetodaRozplywu::NewtonRaphson, false}));
+    else
+      k.DalejBBClick("");  // "Oblicz"
   } catch (const common::BladKonwersji& b) {
     return odmowa(std::string("Błąd konwersji: ") + b.what());
   }
@@ -259,15 +282,17 @@ ProbneObliczenie Przelicz(std::string_view zrm, const OpisUkladu& o) {
 
   const kreator::WynikRozplywu& w = *k.wyniki();
   wynik.dobre = true;
+  wynik.rozplyw = std::make_shared<const kreator::WynikRozplywu>(w);
   std::istringstream uwagi(komunikaty.str());
   for (std::string u; std::getline(uwagi, u);) wynik.wiersze.push_back(u);
   wynik.wiersze.push_back("Próbne obliczenie zbieżne po " + std::to_string(w.iteracje) +
-                          " krokach iteracyjnych; napięcie bazowe " + common::LiczbaNaTekst(w.baza.NapiecieBazowe) +
-                          " kV.");
+                          (newton ? " iteracjach metody Newtona-Raphsona" : " krokach iteracyjnych") +
+                          "; napięcie bazowe " + common::LiczbaNaTekst(w.baza.NapiecieBazowe) + " kV.");
   wynik.wiersze.push_back("Węzeł    U [kV]   U/Un   kąt [°]     P [MW]  Q [Mvar]  (moce odbierane)");
   std::vector<std::string> ostrzezenia;
+  const auto napiecia = NapieciaZnamionowe(p);
   for (int n = 1; n <= w.N(); ++n) {
-    const double un = NapiecieZnamionowe(p, n), u = w.UkV(n);
+    const double un = Napiecie(napiecia, n), u = w.UkV(n);
     wynik.wiersze.push_back(common::Formatuj("%5d", {static_cast<long long>(n)}) + Liczba(" %9.3f", u) +
                             Liczba(" %6.3f", un > 0 ? u / un : 0.0) +
                             Liczba(" %9.3f", w.KatRad(n) * 180 / std::numbers::pi) + Liczba(" %10.3f", w.PMW(n)) +

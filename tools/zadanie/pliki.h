@@ -5,12 +5,18 @@
 // once the student has typed the slack node, its voltage, epsilon and r.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "kreator/core/przypadek.h"
+#include "kreator/core/rozplyw.h"
 #include "tools/zadanie/opis.h"
+
+namespace zwarcia {
+struct WynikZwarcia;
+}
 
 namespace zadanie {
 
@@ -62,10 +68,16 @@ double NapiecieZnamionowe(const kreator::Przypadek& p, int wezel);
 struct ProbneObliczenie {
   bool dobre = false;
   std::vector<std::string> wiersze;  // for the teacher: node table, warnings, or why it failed
+  // What the program computed, when it computed: the answer key and the
+  // variants' checks read the numbers from here, never from the lines.
+  std::shared_ptr<const kreator::WynikRozplywu> rozplyw;
+  std::shared_ptr<const zwarcia::WynikZwarcia> zwarcie;
 };
 
 // Loads the ".ZRM" bytes, types the description's slack node, voltage,
-// epsilon and r as a student would, and computes. Not good when the file,
+// epsilon and r as a student would, and computes by the description's
+// method (Newton-Raphson as the batch mode's --metoda newton, which needs
+// no r). Not good when the file,
 // a value, the configuration check or the convergence is refused.
 // Voltages outside 0,9..1,1 of the rated one are only warned about.
 ProbneObliczenie Przelicz(std::string_view zrm, const OpisUkladu& opis);

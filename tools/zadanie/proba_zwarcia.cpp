@@ -52,6 +52,7 @@ ProbneObliczenie PrzeliczZwarcie(std::string_view zrz, const OpisUkladu& o) {
 
   const zwarcia::WynikZwarcia& w = *k.wyniki();
   wynik.dobre = true;
+  wynik.zwarcie = std::make_shared<const zwarcia::WynikZwarcia>(w);
   const double rDoX = w.StosunekRdoX, xDoR = 1 / rDoX;
   const double kappa = 1.02 + 0.98 * std::exp(-3 * rDoX);
   wynik.wiersze = {

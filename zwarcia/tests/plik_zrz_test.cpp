@@ -162,8 +162,8 @@ TEST(PlikZrz, CountsAreWholeNumbersWithinLimits) {
       {2, "2,0", false},  {2, "", false},     {2, "dwa", false},   {2, "-2", false},
       {2, "1", true},     // the wizard refuses one node, not the loader
       {6, "0", true},     // no generator row: the cells of lines 7..10 are ignored
-      {2, "1000", true},  {2, "1001", false}, {3, "1001", false},  {6, "1001", false},
-      {11, "2001", false}, {18, "99999999999", false},
+      {2, "5000", true},  {2, "5001", false}, {3, "5001", false},  {6, "5001", false},
+      {11, "10001", false}, {18, "99999999999", false},
       {11, "2", false},   // the transformer lines hold one value: row 2 stays empty
   };
   for (const auto& c : przypadki) {
@@ -178,8 +178,8 @@ TEST(PlikZrz, LargestTablesAtTheLimit) {
     int nrLiczby, pierwszaKolumna, kolumny, n;
     bool dobry;
   } const przypadki[] = {
-      {3, 4, 2, 1000, true},   {3, 4, 2, 1001, false},  {6, 7, 4, 1000, true},
-      {11, 12, 6, 2000, true}, {11, 12, 6, 2001, false}, {18, 19, 7, 2000, true}, {18, 19, 7, 2001, false},
+      {3, 4, 2, 5000, true},    {3, 4, 2, 5001, false},    {6, 7, 4, 5000, true},
+      {11, 12, 6, 10000, true}, {11, 12, 6, 10001, false}, {18, 19, 7, 10000, true}, {18, 19, 7, 10001, false},
   };
   for (const auto& c : przypadki) {
     std::string wartosci;
@@ -189,22 +189,22 @@ TEST(PlikZrz, LargestTablesAtTheLimit) {
     Przypadek p;
     ASSERT_EQ(WczytajPoPoprzednim(Zmieniony(zmiany), p), c.dobry) << c.nrLiczby << " " << c.n;
     if (c.dobry && c.nrLiczby == 18) {
-      EXPECT_EQ(p.LinieSG.cell(7, 2000), "10,5");
+      EXPECT_EQ(p.LinieSG.cell(7, 10000), "10,5");
     }
   }
 }
 
-// A network at every limit written as real data is: 1000 nodes, 1000
-// system and generator rows, 2000 transformers and 2000 lines, each column
-// line up to some 14 000 characters long. Cell (k, w) holds "w,k", so a lost
+// A network at every limit written as real data is: 5000 nodes, 5000
+// system and generator rows, 10 000 transformers and 10 000 lines, each
+// column line up to some 69 000 characters long. Cell (k, w) holds "w,k", so a lost
 // or shifted cell shows.
 TEST(PlikZrz, NetworkAtTheLimitsWithRealisticCellsLoads) {
   struct {
     Tabela tabela;
     int kolumny, n;
-  } const tabele[] = {{Tabela::Systemy, 2, 1000}, {Tabela::Generatory, 4, 1000}, {Tabela::Trafo, 6, 2000},
-                      {Tabela::Linie, 7, 2000}};
-  std::vector<std::string> w = {"1000"};  // line 2: the nodes; then each table's count and columns
+  } const tabele[] = {{Tabela::Systemy, 2, 5000}, {Tabela::Generatory, 4, 5000}, {Tabela::Trafo, 6, 10000},
+                      {Tabela::Linie, 7, 10000}};
+  std::vector<std::string> w = {"5000"};  // line 2: the nodes; then each table's count and columns
   for (const auto& t : tabele) {
     w.push_back(std::to_string(t.n));
     for (int k = 1; k <= t.kolumny; ++k) {

@@ -350,12 +350,13 @@ TEST(ObliczZwarcie, ALongChainOfLinesIsTheSeriesSum) {
 }
 
 TEST(ObliczZwarcie, RefusesMoreBranchesThanTheLimit) {
-  // 2001 lines between two nodes, besides the system: more branches than the program computes.
+  // 30 000 lines between two nodes, besides the system: 30 001 branches, one
+  // more than every table full (5000 + 5000 sources, 10 000 + 10 000 elements).
   Dane d{2, {{"1", "2000"}}, {}, {}, {}, 2, 110};
-  for (int i = 0; i < 2001; ++i) d.linie.push_back({"1", "2", "110", "0,12", "0,4", "1", "1"});
+  for (int i = 0; i < 30000; ++i) d.linie.push_back({"1", "2", "110", "0,12", "0,4", "1", "1"});
   const WynikZwarcia w = ObliczZwarcie(Zbuduj(d));
   EXPECT_FALSE(w.poprawny);
-  EXPECT_EQ(w.blad.rfind("Sieć ma 2002 gałęzi; program oblicza sieci o najwyżej 2000 gałęziach", 0), 0u) << w.blad;
+  EXPECT_EQ(w.blad.rfind("Sieć ma 30001 gałęzi; program oblicza sieci o najwyżej 30000 gałęziach", 0), 0u) << w.blad;
 }
 
 namespace {
