@@ -439,8 +439,9 @@ TEST(Matpower, RefusesPhaseShiftersNamingEveryOne) {
   const std::string t = kPiecSzyn;
   const std::string galaz24 = "2	4	2e-3	0.08	-0.04	0	0	0	1.025	0	1";
   const std::string galaz45 = "4	5	.03	0.09	0.01	0	0	0	0	0	1";
-  const std::string tekst = Zamien(Zamien(t, galaz24, "2	4	2e-3	0.08	-0.04	0	0	0	1.025	5	1"), galaz45,
-                                   "4	5	.03	0.09	0.01	0	0	0	0	-2.5	1");
+  const std::string tekst =
+      Zamien(Zamien(t, galaz24, "2	4	2e-3	0.08	-0.04	0	0	0	1.025	5	1"),
+             galaz45, "4	5	.03	0.09	0.01	0	0	0	0	-2.5	1");
   const WynikImportu w = ImportujMatpower(tekst, "dwa_przesuwniki");
   EXPECT_FALSE(w.dobry);
   const std::string l24 = std::to_string(WierszZ(t, galaz24)), l45 = std::to_string(WierszZ(t, galaz45));
@@ -448,8 +449,7 @@ TEST(Matpower, RefusesPhaseShiftersNamingEveryOne) {
       "przypadku nie można przedstawić w programie Kreator, wiersz " + l24 +
           ": gałąź 2–4 jest przesuwnikiem fazowym (angle = 5°); program nie ma transformatorów przesuwających "
           "fazę. Wszystkie przesuwniki fazowe przypadku (2):",
-      "  wiersz " + l24 + ": gałąź 2–4, angle = 5°",
-      "  wiersz " + l45 + ": gałąź 4–5, angle = -2,5°",
+      "  wiersz " + l24 + ": gałąź 2–4, angle = 5°", "  wiersz " + l45 + ": gałąź 4–5, angle = -2,5°",
       "Opcja --bez-przesuniec pomija przesunięcia fazowe (gałąź zachowuje przekładnię i impedancję), każde z "
       "ostrzeżeniem i uwagą w treści zadania."};
   EXPECT_EQ(w.wiersze, oczekiwane);
@@ -491,12 +491,12 @@ mpc.branch = [
   PrzypadekMatpower c = kreator::CzytajMatpower(tekst);
   ImportMatpower im = ZMatpower(c, c.nazwa, {.bezPrzesuniec = true});
   ASSERT_EQ(im.ostrzezenia.size(), 1u) << ::testing::PrintToString(im.ostrzezenia);
-  const std::string przesuniecie = "Gałąź 3–4 (wiersz " + std::to_string(WierszZ(tekst, "3	4	0.02")) +
-                                   ") przesuwa fazę o 3° (angle)";
+  const std::string przesuniecie =
+      "Gałąź 3–4 (wiersz " + std::to_string(WierszZ(tekst, "3	4	0.02")) + ") przesuwa fazę o 3° (angle)";
   EXPECT_NE(im.ostrzezenia[0].find(przesuniecie), std::string::npos) << im.ostrzezenia[0];
-  EXPECT_TRUE(std::any_of(im.zadanie.begin(), im.zadanie.end(),
-                          [&](const std::string& z) { return z.find(przesuniecie) != std::string::npos; }))
-      << ::testing::PrintToString(im.zadanie);
+  EXPECT_TRUE(std::any_of(im.zadanie.begin(), im.zadanie.end(), [&](const std::string& z) {
+    return z.find(przesuniecie) != std::string::npos;
+  })) << ::testing::PrintToString(im.zadanie);
 
   c.galezie[3].angle = 0;
   const Rozwiazanie wzor = Newton(c);
@@ -528,7 +528,8 @@ TEST(Matpower, AboveAHundredNodesNewtonRaphsonAndNoPictures) {
     for (int k = 1; k <= n; ++k)
       t += std::to_string(k) + (k == 1 ? " 3 0 0" : " 1 1 0.3") + " 0 0 1 1 0 110 1 1.1 0.9;\n";
     t += "];\nmpc.gen = [\n1 0 0 0 0 1 100 1 0 0;\n];\nmpc.branch = [\n";
-    for (int k = 1; k < n; ++k) t += std::to_string(k) + " " + std::to_string(k + 1) + " 0.001 0.003 0.001 0 0 0 0 0 1;\n";
+    for (int k = 1; k < n; ++k)
+      t += std::to_string(k) + " " + std::to_string(k + 1) + " 0.001 0.003 0.001 0 0 0 0 0 1;\n";
     return t + "];\n";
   };
   const WynikImportu sto = ImportujMatpower(lancuch(100), "lancuch");
@@ -558,7 +559,8 @@ TEST(Matpower, AboveAHundredNodesNewtonRaphsonAndNoPictures) {
   EXPECT_EQ(kodZadania, 0) << zadania;
   EXPECT_NE(zadania.find("Próbne obliczenie zbieżne po"), std::string::npos) << zadania;
   EXPECT_NE(zadania.find("Liczba węzłów sieci (101) przekracza 100"), std::string::npos) << zadania;
-  for (const char* rozszerzenie : {".ZRM", ".SRM"}) EXPECT_TRUE(fs::exists(folder / ("LANCUCH" + std::string(rozszerzenie))));
+  for (const char* rozszerzenie : {".ZRM", ".SRM"})
+    EXPECT_TRUE(fs::exists(folder / ("LANCUCH" + std::string(rozszerzenie))));
   for (const char* rozszerzenie : {".URM", ".DRM"})
     EXPECT_FALSE(fs::exists(folder / ("LANCUCH" + std::string(rozszerzenie))));
   fs::remove_all(folder);

@@ -212,8 +212,9 @@ std::vector<std::string> TekstZadania(const OpisUkladu& o) {
   if (o.epsilon) t.push_back("- maksymalna różnica między dwoma krokami iteracyjnymi \"epsilon\": " + *o.epsilon);
   if (o.r) t.push_back("- parametr relaksacji \"r\": " + *o.r);
   if (o.metoda == Metoda::Newton)
-    t.push_back("- metoda obliczeń: Newtona-Raphsona (Kreator --batch PLIK.ZRM ... --metoda newton; \"r\" "
-                "nie jest potrzebny)");
+    t.push_back(
+        "- metoda obliczeń: Newtona-Raphsona (Kreator --batch PLIK.ZRM ... --metoda newton; \"r\" "
+        "nie jest potrzebny)");
   return t;
 }
 

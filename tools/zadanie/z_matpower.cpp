@@ -175,8 +175,9 @@ void Sprawdz(const Przypadek& c, const OpcjeImportu& opcje) {
       for (const auto* p : przesuwniki)
         tresc += "\n  wiersz " + Nr(p->wiersz) + ": " + Galaz(*p) + ", angle = " + Liczba(p->angle) + "°";
     }
-    tresc += "\nOpcja --bez-przesuniec pomija przesunięcia fazowe (gałąź zachowuje przekładnię i impedancję), "
-             "każde z ostrzeżeniem i uwagą w treści zadania.";
+    tresc +=
+        "\nOpcja --bez-przesuniec pomija przesunięcia fazowe (gałąź zachowuje przekładnię i impedancję), "
+        "każde z ostrzeżeniem i uwagą w treści zadania.";
     Odmow(g.wiersz, tresc);
   }
   for (const auto& s : c.szyny)
@@ -304,7 +305,7 @@ ImportMatpower ZMatpower(const Przypadek& przypadek, const std::string& nazwa, c
     x.Qg += g.Qg;
   }
   Wezel& slack = w[size_t(bilansujacy - 1)];
-  std::vector<std::string> uwagi;                      // said in the statement and to the teacher
+  std::vector<std::string> uwagi;                     // said in the statement and to the teacher
   std::vector<std::string> przyblizenia = pominiete;  // the same, approximations: also warned about
 
   // Rated voltages: baseKV, or one chosen voltage where the case gives none.
@@ -366,8 +367,8 @@ ImportMatpower ZMatpower(const Przypadek& przypadek, const std::string& nazwa, c
     if (g.ratio == 0 && wf.kV == wt.kV) ++doLinii;
     const double tau = g.ratio == 0 ? 1.0 : g.ratio;
     Trafo tr{t, f, wt.kV, tau * wf.kV, S, g.r * S * 1000, 100 * std::hypot(g.r, g.x), g.b < 0 ? -100 * g.b : 0.0};
-    const std::vector<std::string> znamionowe{Dana(tr.Ug), Dana(tr.Ud), Dana(tr.Sn), Dana(tr.PCu), Dana(tr.uz),
-                                              Dana(tr.i0)};
+    const std::vector<std::string> znamionowe{Dana(tr.Ug),  Dana(tr.Ud), Dana(tr.Sn),
+                                              Dana(tr.PCu), Dana(tr.uz), Dana(tr.i0)};
     const auto [pierwszy, nowy] = rownolegle.emplace(std::pair{t, f}, znamionowe);
     const bool pomocniczy = !nowy && pierwszy->second != znamionowe;
     if (pomocniczy) {
@@ -396,12 +397,12 @@ ImportMatpower ZMatpower(const Przypadek& przypadek, const std::string& nazwa, c
       polaczenia.push_back({tr.gorny, t});
       elementy.push_back("linia " + Nr(long(linie.size())));
       uwagiPomocnicze.push_back(
-          GalazZDuzej(g) + " (wiersz " + Nr(g.wiersz) + ") pracuje równolegle z wcześniejszym transformatorem tych szyn, " +
-          "ale ma inne dane (przekładnię " + Dana(tau) + "), a program przyjmuje tylko jednakowe transformatory " +
-          "równoległe: transformator T" + Nr(long(trafa.size())) + " z połową impedancji gałęzi łączy szynę " +
-          Nr(g.od) + " z węzłem pomocniczym " + Nr(tr.gorny) + " (" + Dana(wt.kV) + " kV, bez mocy), a linia L" +
-          Nr(long(linie.size())) + " z drugą połową – węzeł " + Nr(tr.gorny) + " z szyną " + Nr(g.do_) +
-          "; dokładnie tak samo.");
+          GalazZDuzej(g) + " (wiersz " + Nr(g.wiersz) +
+          ") pracuje równolegle z wcześniejszym transformatorem tych szyn, ale ma inne dane (przekładnię " + Dana(tau) +
+          "), a program przyjmuje tylko jednakowe transformatory równoległe: transformator T" + Nr(long(trafa.size())) +
+          " z połową impedancji gałęzi łączy szynę " + Nr(g.od) + " z węzłem pomocniczym " + Nr(tr.gorny) + " (" +
+          Dana(wt.kV) + " kV, bez mocy), a linia L" + Nr(long(linie.size())) + " z drugą połową – węzeł " +
+          Nr(tr.gorny) + " z szyną " + Nr(g.do_) + "; dokładnie tak samo.");
     }
   }
   uwagi.insert(uwagi.end(), uwagiPomocnicze.begin(), uwagiPomocnicze.end());
@@ -635,14 +636,15 @@ ImportMatpower ZMatpower(const Przypadek& przypadek, const std::string& nazwa, c
   std::vector<std::string>& z = im.zadanie;
   z.push_back("Rozpływ mocy w sieci przypadku testowego MATPOWER „" + c.nazwa + "”.");
   z.push_back("");
-  for (const std::string& t : Zawijaj(
-           "Sieć ma " + Ile(Nw, "węzeł", "węzły", "węzłów") + ", " + Ile(long(linie.size()), "linię", "linie", "linii") +
-               " i " + Ile(long(trafa.size()), "transformator", "transformatory", "transformatorów") +
-               "; moc bazowa przypadku " + Dana(S) + " MVA. Węzeł " + Nr(bilansujacy) + " jest bilansujący (napięcie " +
-               Liczba(slackKv) +
-               " kV), węzły elektrowniane utrzymują napięcia Vg "
-               "przypadku, a odbiory pobierają moce podane w tabeli danych.",
-           95))
+  for (const std::string& t :
+       Zawijaj("Sieć ma " + Ile(Nw, "węzeł", "węzły", "węzłów") + ", " +
+                   Ile(long(linie.size()), "linię", "linie", "linii") + " i " +
+                   Ile(long(trafa.size()), "transformator", "transformatory", "transformatorów") +
+                   "; moc bazowa przypadku " + Dana(S) + " MVA. Węzeł " + Nr(bilansujacy) +
+                   " jest bilansujący (napięcie " + Liczba(slackKv) +
+                   " kV), węzły elektrowniane utrzymują napięcia Vg "
+                   "przypadku, a odbiory pobierają moce podane w tabeli danych.",
+               95))
     z.push_back(t);
   bool poKolei = true;
   for (int k = 1; k <= N; ++k) poKolei &= c.szyny[size_t(k - 1)].numer == k;
@@ -682,12 +684,11 @@ ImportMatpower ZMatpower(const Przypadek& przypadek, const std::string& nazwa, c
   const auto zakres = [](const char* litera, size_t n) {
     return std::string(litera) + "1" + (n > 1 ? std::string("…") + litera + Nr(long(n)) : "");
   };
-  im.opis.push_back("Węzły 1…" + Nr(N) + " w kolejności tabeli szyn" +
-                    (Nw > N ? " (" + Zakres(N + 1, Nw) + " pomocnicze)" : "") + "; linie " +
-                    zakres("L", linie.size()) +
-                    (trafa.empty() ? "" : " i transformatory " + zakres("T", trafa.size())) +
-                    " w kolejności gałęzi; węzły elektrowniane: " + Nr(long(elektrownie.size())) + ", obciążeniowe: " +
-                    Nr(long(odbiory.size())) + ", bez typu (P = Q = 0): " + Nr(long(bezTypu.size())) + ".");
+  im.opis.push_back(
+      "Węzły 1…" + Nr(N) + " w kolejności tabeli szyn" + (Nw > N ? " (" + Zakres(N + 1, Nw) + " pomocnicze)" : "") +
+      "; linie " + zakres("L", linie.size()) + (trafa.empty() ? "" : " i transformatory " + zakres("T", trafa.size())) +
+      " w kolejności gałęzi; węzły elektrowniane: " + Nr(long(elektrownie.size())) +
+      ", obciążeniowe: " + Nr(long(odbiory.size())) + ", bez typu (P = Q = 0): " + Nr(long(bezTypu.size())) + ".");
   im.opis.push_back("Węzeł bilansujący " + Nr(bilansujacy) + ": " + Nr(slackWpisane) + " kV.");
   im.opis.insert(im.opis.end(), uwagi.begin(), uwagi.end());
   for (const std::string& t : przyblizenia) im.ostrzezenia.push_back("Uwaga: " + t);
@@ -755,9 +756,9 @@ WynikImportu ImportujMatpower(std::string_view tekst, const std::string& nazwa, 
     im.zadanie.push_back("");
     for (const std::string& t :
          Zawijaj("Metoda Gaussa-Seidla nie jest zbieżna dla tej sieci w 1000 krokach (r 1,6, 1,4, 1,2 i 1,8), więc "
-                 "zadanie liczy się metodą Newtona-Raphsona: Kreator --batch " + opis.wyjscie + ".ZRM --slack " +
-                     Nr(opis.bilansujacy->wezel) + " --slack-kv " + Nr(opis.bilansujacy->napiecieKv) +
-                     " --epsilon " + im.epsilon + " --metoda newton.",
+                 "zadanie liczy się metodą Newtona-Raphsona: Kreator --batch " +
+                     opis.wyjscie + ".ZRM --slack " + Nr(opis.bilansujacy->wezel) + " --slack-kv " +
+                     Nr(opis.bilansujacy->napiecieKv) + " --epsilon " + im.epsilon + " --metoda newton.",
                  95))
       im.zadanie.push_back(t);
     const ProbneObliczenie proba = Przelicz(zrm, OpisImportu(im));

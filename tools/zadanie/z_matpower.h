@@ -45,7 +45,7 @@ struct ImportMatpower {
   std::vector<std::string> uklad;    // lines of the description before "epsilon" and "r"
   std::vector<std::string> zadanie;  // its "zadanie" lines, after them
   std::string epsilon = "0,0001", r = "1,6";
-  bool newton = false;  // "metoda newton" in place of "r"
+  bool newton = false;                   // "metoda newton" in place of "r"
   std::vector<std::string> opis;         // what was done, for the teacher
   std::vector<std::string> ostrzezenia;  // the approximations and roundings
 };
@@ -58,8 +58,7 @@ struct OpcjeImportu {
 };
 
 // The exercise's files from the case; `nazwa` names them. Throws BladImportu.
-ImportMatpower ZMatpower(const kreator::PrzypadekMatpower& c, const std::string& nazwa,
-                         const OpcjeImportu& opcje = {});
+ImportMatpower ZMatpower(const kreator::PrzypadekMatpower& c, const std::string& nazwa, const OpcjeImportu& opcje = {});
 
 // The texts of NAZWA.dane and NAZWA.uklad.
 std::string TekstDanych(const ImportMatpower& i);
