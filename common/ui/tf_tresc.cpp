@@ -1,6 +1,8 @@
 #include "common/ui/tf_tresc.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -63,7 +65,16 @@ void PokazTresc(DialogService& dialogi, TF_Tresc& okno, const std::string& argum
   okno.ustaw(QString::fromStdString(*tekst));
   const QRect obszar = ObszarEkranu();
   const Ramka ramka = RamkaOkien(&okno);
-  PokazOkno(&okno, QRect(obszar.left() + ramka.lewo + 10, obszar.top() + ramka.gora + 10, 600, 400));
+  // Wide enough for the statement's longest line, so that lines written to
+  // a width keep it instead of breaking in two; never wider than the screen.
+  int najdluzszy = 0;
+  const QFontMetrics miara(okno.MemoTresc->font());
+  for (const QString& wiersz : QString::fromStdString(*tekst).split('\n'))
+    najdluzszy = std::max(najdluzszy, miara.horizontalAdvance(wiersz));
+  const int margines = 60;  // frame, document margins, scroll bar, layout
+  const int najszerszy = std::max(600, obszar.width() - ramka.lewo - ramka.prawo - 20);
+  const int szerokosc = std::min(std::max(najdluzszy + margines, 600), najszerszy);
+  PokazOkno(&okno, QRect(obszar.left() + ramka.lewo + 10, obszar.top() + ramka.gora + 10, szerokosc, 400));
 }
 
 }  // namespace common
