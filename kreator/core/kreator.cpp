@@ -6,6 +6,7 @@
 
 #include "common/core/limity.h"
 #include "common/core/liczby.h"
+#include "common/core/zastepstwo.h"
 #include "kreator/core/plik_zrm.h"
 #include "kreator/core/sprawdzenie.h"
 #include "kreator/core/zadanie.h"
@@ -523,16 +524,14 @@ bool Kreator::czekaNaOblicz() const { return p_.Krok == kOstatniaStrona && widok
 
 Skutki Kreator::PrzyjmijObliczenie(Obliczenie o) {
   // The same step as a click on "Oblicz", its two halves answered by the work done elsewhere.
-  auto sprawdz = std::move(sprawdzKonfiguracje);
-  auto licz = std::move(obliczRozplyw);
-  auto odswiez = std::move(odswiezTeraz);
-  sprawdzKonfiguracje = [&] {
+  using Krok = std::function<bool()>;
+  const common::Zastepstwo<Krok> sprawdz(sprawdzKonfiguracje, [&] {
     for (const auto& k : o.komunikaty) dialogi_.message(k.ikona, k.tytul, k.tekst);
     p_.WezlyBezTypu = o.WezlyBezTypu;
     if (o.blad) throw std::runtime_error(*o.blad);
     return o.sprawdzony;
-  };
-  obliczRozplyw = [&] {
+  });
+  const common::Zastepstwo<Krok> licz(obliczRozplyw, [&] {
     if (!o.wynik) return false;
     if (!o.wynik->zbiezny) {
       dialogi_.error(o.wynik->blad);
@@ -540,21 +539,9 @@ Skutki Kreator::PrzyjmijObliczenie(Obliczenie o) {
     }
     wyniki_ = std::move(*o.wynik);
     return true;
-  };
-  auto przywroc = [&] {
-    sprawdzKonfiguracje = std::move(sprawdz);
-    obliczRozplyw = std::move(licz);
-    odswiezTeraz = std::move(odswiez);
-  };
-  Skutki s;
-  try {
-    s = DalejBBClick("");
-  } catch (...) {
-    przywroc();
-    throw;
-  }
-  przywroc();
-  return s;
+  });
+  const common::Zastepstwo<std::function<void()>> bezOdswiezania(odswiezTeraz, {});
+  return DalejBBClick("");
 }
 
 Obliczenie Oblicz(Przypadek kopia, const PostepRozplywu& postep) {

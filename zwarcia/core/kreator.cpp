@@ -7,6 +7,7 @@
 
 #include "common/core/limity.h"
 #include "common/core/liczby.h"
+#include "common/core/zastepstwo.h"
 #include "zwarcia/core/plik_zrz.h"
 #include "zwarcia/core/sprawdzenie.h"
 #include "zwarcia/core/zadanie.h"
@@ -398,15 +399,13 @@ bool Kreator::czekaNaOblicz() const { return p_.Krok == kOstatniaStrona && widok
 
 Skutki Kreator::PrzyjmijObliczenie(Obliczenie o) {
   // The same step as a click on "Oblicz", its two halves answered by the work done elsewhere.
-  auto sprawdz = std::move(sprawdzKonfiguracje);
-  auto licz = std::move(obliczZwarcie);
-  auto odswiez = std::move(odswiezTeraz);
-  sprawdzKonfiguracje = [&] {
+  using Krok = std::function<bool()>;
+  const common::Zastepstwo<Krok> sprawdz(sprawdzKonfiguracje, [&] {
     for (const auto& k : o.komunikaty) dialogi_.message(k.ikona, k.tytul, k.tekst);
     if (o.blad) throw std::runtime_error(*o.blad);
     return o.sprawdzony;
-  };
-  obliczZwarcie = [&] {
+  });
+  const common::Zastepstwo<Krok> licz(obliczZwarcie, [&] {
     if (!o.wynik) return false;
     if (!o.wynik->poprawny) {
       dialogi_.error(o.wynik->blad);
@@ -414,21 +413,9 @@ Skutki Kreator::PrzyjmijObliczenie(Obliczenie o) {
     }
     wyniki_ = std::move(*o.wynik);
     return true;
-  };
-  auto przywroc = [&] {
-    sprawdzKonfiguracje = std::move(sprawdz);
-    obliczZwarcie = std::move(licz);
-    odswiezTeraz = std::move(odswiez);
-  };
-  Skutki s;
-  try {
-    s = DalejBBClick("");
-  } catch (...) {
-    przywroc();
-    throw;
-  }
-  przywroc();
-  return s;
+  });
+  const common::Zastepstwo<std::function<void()>> bezOdswiezania(odswiezTeraz, {});
+  return DalejBBClick("");
 }
 
 Obliczenie Oblicz(Przypadek kopia) {
