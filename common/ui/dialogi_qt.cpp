@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -31,10 +33,19 @@ QWidget* Nad(QWidget* rodzic) {
 
 // After a box the window it stood over has the keyboard again, whatever
 // the window manager would focus instead.
-void Przywroc(QWidget* okno) {
+// The window manager hands the focus back asynchronously, and until it has,
+// the window it falls back to (the owner of the window, as a rule) counts as
+// active: a box asked for in that moment (a failed save after its file
+// dialog) would stand over the owner and bring it over the window the user
+// works in. So the wait is short and bounded.
+void Przywroc(const QPointer<QWidget>& okno) {
   if (okno && okno->isVisible()) {
     okno->raise();
     okno->activateWindow();
+    QElapsedTimer czas;
+    czas.start();
+    while (okno && okno->isVisible() && !okno->isActiveWindow() && czas.elapsed() < 300)
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
   }
 }
 

@@ -203,7 +203,10 @@ void SiatkaWidok::rozlozKolumny() {
     for (const QString& s : teksty.back().split(' ', Qt::SkipEmptyParts))
       slowo = std::max(slowo, fm.horizontalAdvance(s));
     int szerokosc = std::max(kMinSzerokoscKolumny, slowo + 2 * margines);
-    while (!dobra(c, szerokosc)) ++szerokosc;
+    // Bounded by the header on one line: a line break in its text would
+    // never let the layout answer yes.
+    const int wJednejLinii = fm.horizontalAdvance(teksty.back()) + 2 * margines + 1;
+    while (szerokosc < wJednejLinii && !dobra(c, szerokosc)) ++szerokosc;
     najmniej.push_back(szerokosc);
   }
   // The visible width is shared equally among the columns that need no
@@ -231,7 +234,7 @@ void SiatkaWidok::rozlozKolumny() {
   for (int c = 0; c < kolumny; ++c) {
     const int cel = std::max(najmniej[static_cast<size_t>(c)], udzial) + zapas;
     int szerokosc = cel;
-    while (!dobra(c, szerokosc)) --szerokosc;
+    while (szerokosc > najmniej[static_cast<size_t>(c)] && !dobra(c, szerokosc)) --szerokosc;
     zapas = cel - szerokosc;
     setColumnWidth(c, szerokosc);
   }

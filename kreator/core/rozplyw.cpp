@@ -1,6 +1,7 @@
 #include "kreator/core/rozplyw.h"
 
 #include <cmath>
+#include <new>
 
 #include "common/core/liczby.h"
 #include "kreator/core/newton.h"
@@ -16,12 +17,13 @@ namespace {
 
 bool Skonczona(Zespolona z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); }
 
-std::string BrakZbieznosci(int kroki, double zmiana, double niezbilansowanie, int wezel, double epsilon) {
+std::string BrakZbieznosci(int kroki, double zmiana, double niezbilansowanie, int wezel, double epsilon,
+                           double mocBazowa) {
   return "Obliczenia nie są zbieżne: po " + CalkowitaNaTekst(kroki) +
          " krokach iteracyjnych największa zmiana napięcia węzłowego wynosi " + LiczbaNaTekst(zmiana) +
          " j.w., a największe niezbilansowanie mocy " + common::WedlugWzorca("0.0000", niezbilansowanie) +
          " MVA (węzeł nr " + CalkowitaNaTekst(wezel) + "); dopuszczalna różnica \"epsilon\" to " +
-         LiczbaNaTekst(epsilon) + " (" + LiczbaNaTekst(epsilon * kMocBazowa) +
+         LiczbaNaTekst(epsilon) + " (" + LiczbaNaTekst(epsilon * mocBazowa) +
          " MVA).\nSprawdź dane układu i parametr relaksacji \"r\" !!!";
 }
 
@@ -91,7 +93,8 @@ void GaussSeidel(const SiecRozplywu& s, DaneWezlow& d, const OpcjeRozplywu& opcj
     if (niezbilansowanieBiezace) w.zbiezny = niezbilansowanie(U) < s.epsilon && najwieksza < s.epsilon;
   }
   if (!w.zbiezny)
-    w.blad = BrakZbieznosci(w.iteracje, w.ostatniaZmiana, w.niezbilansowanie, w.wezelNiezbilansowania, s.epsilon);
+    w.blad = BrakZbieznosci(w.iteracje, w.ostatniaZmiana, w.niezbilansowanie, w.wezelNiezbilansowania, s.epsilon,
+                            w.baza.MocBazowa);
 }
 
 // What a converged run reports whichever method ran: node currents I = Y U
@@ -142,8 +145,16 @@ WynikRozplywu ObliczRozplyw(const SiecRozplywu& s, const OpcjeRozplywu& opcje, c
       return w;
     }
 
-  if (opcje.metoda == MetodaRozplywu::NewtonRaphson) NewtonRaphson(s, d, opcje, postep, w);
-  else GaussSeidel(s, d, opcje, postep, w);
+  try {
+    if (opcje.metoda == MetodaRozplywu::NewtonRaphson) NewtonRaphson(s, d, opcje, postep, w);
+    else GaussSeidel(s, d, opcje, postep, w);
+  } catch (const std::bad_alloc&) {
+    // The sparse factorisation of a very large network is what runs out
+    // of memory; the run fails with its reason like any other.
+    w.zbiezny = false;
+    w.blad = "Obliczenia przerwane: brakuje pamięci na macierze układu, sieć jest zbyt duża !!!";
+    return w;
+  }
   if (w.zbiezny) WynikiZbieznegoRozplywu(s, d.U, w);
   return w;
 }

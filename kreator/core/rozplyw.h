@@ -78,8 +78,9 @@ struct WynikRozplywu {
 // check: reads its tables once into the network model, then computes from
 // the model only. Never throws for numeric reasons: a run that does not
 // converge in 1000 sweeps (Newton-Raphson: 50 iterations), whose numbers
-// stop being finite, or whose Jacobian is singular, comes back with
-// zbiezny == false and the reason in `blad`. A cell that is not a number
+// stop being finite, whose Jacobian is singular, or whose matrices do not
+// fit in memory, comes back with zbiezny == false and the reason in
+// `blad`. A cell that is not a number
 // throws common::BladKonwersji. Either method ends with the same results:
 // voltages, currents, node powers, flows, losses and warnings.
 // `postep`, when given, hears after every sweep or iteration its number

@@ -106,8 +106,7 @@ class Pisarz {
     return *this;
   }
   Pisarz& operator<<(long long n) {
-    char bufor[24];
-    s_.append(bufor, std::to_chars(bufor, bufor + sizeof bufor, n).ptr);
+    s_ += common::CalkowitaNaTekst(n);
     return *this;
   }
   std::string& tekst() { return s_; }
@@ -242,7 +241,14 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, std::ostream& wyjs
   }
   // "&Oblicz" by the method asked for, every step recorded for the JSON.
   const OpcjeRozplywu opcje{newton ? MetodaRozplywu::NewtonRaphson : MetodaRozplywu::GaussSeidel, o.json};
-  k.PrzyjmijObliczenie(Oblicz(p, opcje));
+  try {
+    k.PrzyjmijObliczenie(Oblicz(p, opcje));
+  } catch (const std::exception& e) {
+    // A fault that ended the computation comes back as its message; the
+    // wizard passes on what is not a conversion fault, and main must not see it.
+    bledy << "Kreator: " << e.what() << '\n';
+    return 1;
+  }
   if (!o.matpower.empty() && !ZapiszMatpowerWsadowo(p, k.wyniki(), o.matpower, bledy)) return 1;
   if (!k.widok().koniecP || !k.wyniki()) return 1;
 

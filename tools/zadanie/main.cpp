@@ -7,13 +7,12 @@
 #include <charconv>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <random>
-#include <sstream>
 
-#include "common/core/limity.h"
+#include "common/core/bledy_systemu.h"
 #include "common/core/liczby.h"
+#include "common/core/pliki.h"
 #include "common/core/zapis.h"
 #include "kreator/core/plik_zrm.h"
 #include "tools/zadanie/klucz.h"
@@ -124,19 +123,11 @@ const char* kPomoc =
     "zaokrąglonych liczb (tyle, ile poda zwarcia --batch z opcją --kappa κ).\n"
     "Kod wyjścia: 0 zapisano, 1 dane odrzucone, 2 błędne wywołanie.\n";
 
-bool Czytaj(const fs::path& sciezka, std::string& bajty) {
-  std::ifstream plik(sciezka, std::ios::binary);
-  if (!plik) return false;
-  std::ostringstream s;
-  s << plik.rdbuf();
-  bajty = s.str();
-  return true;
-}
-
-bool ZapiszBajty(const fs::path& sciezka, const std::string& bajty) {
-  std::ofstream plik(sciezka, std::ios::binary | std::ios::trunc);
-  plik << bajty;
-  return bool(plik.flush());
+// The bytes written whole or not at all; the message with the system's
+// reason, or empty.
+std::string Zapisz(const std::string& sciezka, const std::string& bajty) {
+  const int blad = common::ZapiszBajty(sciezka, bajty);
+  return blad == 0 ? "" : "nie można zapisać „" + sciezka + "”: " + common::OpisBleduPliku(blad);
 }
 
 int Odmowa(const std::string& tekst) {
@@ -151,13 +142,13 @@ int Odmowa(const std::string& tekst) {
 std::string ZapiszZadanie(const std::string& baza, const std::string& litera, const std::string& plik,
                           const std::vector<std::string>& tekst, const QImage& schemat, const QImage& dane) {
   const auto nazwa = [&](const char* rodzaj) { return baza + "." + rodzaj + "R" + litera; };
-  const auto blad = [&](const char* rodzaj) { return "nie można zapisać „" + nazwa(rodzaj) + "”"; };
-  if (!ZapiszBajty(nazwa("Z"), plik)) return blad("Z");
-  if (common::ZapiszTekstCp1250(nazwa("S"), tekst) != 0) return blad("S");
+  if (std::string b = Zapisz(nazwa("Z"), plik); !b.empty()) return b;
+  if (const int b = common::ZapiszTekstCp1250(nazwa("S"), tekst); b != 0)
+    return "nie można zapisać „" + nazwa("S") + "”: " + common::OpisBleduPliku(b);
   for (const auto& [rysunek, rodzaj] : {std::pair{&schemat, "U"}, std::pair{&dane, "D"}}) {
     std::error_code ec;
     if (rysunek->isNull()) fs::remove(nazwa(rodzaj), ec);
-    else if (!zadanie::ZapiszBmp(*rysunek, nazwa(rodzaj))) return blad(rodzaj);
+    else if (!zadanie::ZapiszBmp(*rysunek, nazwa(rodzaj))) return "nie można zapisać „" + nazwa(rodzaj) + "”";
   }
   return "";
 }
@@ -247,7 +238,7 @@ int Warianty(const zadanie::OpisUkladu& opis, const std::vector<std::string>& wi
     losowania += w.losowania;
   }
   const std::string klucz = (cel / zadanie::NazwaKlucza(opis)).string();
-  if (!ZapiszBajty(klucz, zadanie::KluczCsv(opis, warianty))) return Odmowa("nie można zapisać „" + klucz + "”");
+  if (const std::string b = Zapisz(klucz, zadanie::KluczCsv(opis, warianty)); !b.empty()) return Odmowa(b);
   std::cout << "Zapisano warianty 01–" << warianty.back().numer << ": " << (cel / opis.wyjscie).string() << "_NN.ZR"
             << litera << ", .SR" << litera << (rysunki ? ", .UR" + litera + ", .DR" + litera : std::string())
             << ", i klucz " << klucz << '\n'
@@ -258,11 +249,8 @@ int Warianty(const zadanie::OpisUkladu& opis, const std::vector<std::string>& wi
 // --z-matpower: the case's data file and description, written beside each
 // other once the trial computation has converged.
 int ZMatpower(const std::string& przypadek, const std::string& katalog, const zadanie::OpcjeImportu& opcje) {
-  std::string bajty;
-  if (!Czytaj(przypadek, bajty)) return Odmowa("nie można odczytać pliku przypadku „" + przypadek + "”");
-  if (bajty.size() > size_t(common::kMaksRozmiarPliku))
-    return Odmowa("plik przypadku „" + przypadek + "” jest większy niż " +
-                  std::to_string(common::kMaksRozmiarPliku >> 20) + " MB");
+  std::string bajty, blad;
+  if (!common::CzytajPlik(przypadek, bajty, blad)) return Odmowa(blad);
   const fs::path sciezka(przypadek);
   const std::string nazwa = sciezka.stem().string();
   const zadanie::WynikImportu w = zadanie::ImportujMatpower(zadanie::NaUtf8(bajty), nazwa, opcje);
@@ -274,8 +262,9 @@ int ZMatpower(const std::string& przypadek, const std::string& katalog, const za
   if (!cel.empty()) fs::create_directories(cel, ec);
   const std::string dane = (cel / (w.import.nazwa + ".dane")).string(),
                     uklad = (cel / (w.import.nazwa + ".uklad")).string();
-  if (!ZapiszBajty(dane, zadanie::TekstDanych(w.import))) return Odmowa("nie można zapisać „" + dane + "”");
-  if (!ZapiszBajty(uklad, zadanie::TekstUkladu(w.import))) return Odmowa("nie można zapisać „" + uklad + "”");
+  for (const auto& [plik, tekst] : {std::pair{dane, zadanie::TekstDanych(w.import)},
+                                    std::pair{uklad, zadanie::TekstUkladu(w.import)}})
+    if (const std::string b = Zapisz(plik, tekst); !b.empty()) return Odmowa(b);
   std::cout << "Zapisano " << dane << " i " << uklad << "; zadanie: kreator_zadanie " << uklad << '\n';
   return 0;
 }
@@ -337,7 +326,7 @@ int Uruchom(const std::vector<std::string>& a) {
   }
 
   std::string bajty;
-  if (!Czytaj(opisPlik, bajty)) return Odmowa("nie można odczytać pliku opisu „" + opisPlik + "”");
+  if (!common::CzytajPlik(opisPlik, bajty, blad)) return Odmowa(blad);
   zadanie::OpisUkladu opis;
   try {
     opis = zadanie::CzytajOpis(zadanie::NaUtf8(bajty));
@@ -355,7 +344,7 @@ int Uruchom(const std::vector<std::string>& a) {
   std::vector<std::string> wiersze;
   std::vector<int> numery;
   const zadanie::UkladPliku& uklad = zwarcie ? zadanie::UkladZrz() : zadanie::UkladZrm();
-  if (!Czytaj(danePlik, bajty)) return Odmowa("nie można odczytać pliku danych „" + danePlik.string() + "”");
+  if (!common::CzytajPlik(danePlik.string(), bajty, blad)) return Odmowa(blad);
   try {
     wiersze = zadanie::WierszeDanych(bajty, &numery, uklad);
   } catch (const std::exception& b) {
@@ -399,7 +388,7 @@ int Uruchom(const std::vector<std::string>& a) {
   if (!matpower.empty()) {
     const auto przypadek = zadanie::ZadanieJakoMatpower(z.plik, opis, fs::path(matpower).stem().string());
     if (!przypadek) return Odmowa("nie można zapisać zadania jako przypadku MATPOWER.");
-    if (!ZapiszBajty(matpower, *przypadek)) return Odmowa("nie można zapisać „" + matpower + "”");
+    if (const std::string b = Zapisz(matpower, *przypadek); !b.empty()) return Odmowa(b);
     std::cout << "Zapisano " << matpower << '\n';
   }
   return 0;
@@ -421,5 +410,13 @@ int main(int argc, char** argv) {
   QGuiApplication aplikacja(argc, argv);
   std::vector<std::string> argumenty;
   for (const QString& a : aplikacja.arguments().mid(1)) argumenty.push_back(a.toStdString());
-  return Uruchom(argumenty);
+  // Every refusal has its own message; this one is for what no check
+  // foresaw (memory running out on a huge case, say), so that the teacher
+  // reads a sentence instead of an abort.
+  try {
+    return Uruchom(argumenty);
+  } catch (const std::exception& e) {
+    std::cerr << "kreator_zadanie: nieoczekiwany błąd (" << e.what() << "); nic więcej nie zapisano.\n";
+    return 1;
+  }
 }

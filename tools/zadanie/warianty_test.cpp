@@ -73,7 +73,7 @@ TEST(Warianty, PrzeskalujZaokraglaDoMiejscDanychINieWychodziPozaRozrzut) {
       {"-10", 0.75, 30, "-8"},            // -7,5 -> -8
       {"150", 1.2, 20, "180"},            // the edge itself is allowed
       {"5", 1.1, 10, "5"},                // 5,5 would round to 6, +20 %: one unit back
-      {"1,5E3", 1.0134, 20, "1520"},      // 1519,9 with the exponent written out
+      {"1,5E3", 1.0134, 20, "1520"},      // 1500 · 1,0134 = 1520,1, the exponent written out
       {"0", 1.17, 20, "0"},
   };
   for (const auto& p : przyklady) {

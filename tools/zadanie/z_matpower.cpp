@@ -407,6 +407,9 @@ ImportMatpower ZMatpower(const Przypadek& przypadek, const std::string& nazwa, c
   }
   uwagi.insert(uwagi.end(), uwagiPomocnicze.begin(), uwagiPomocnicze.end());
   const int Nw = N + int(pomocnicze.size());  // nodes: the buses, then the auxiliary ones
+  if (Nw > common::kMaksLiczbaWezlow)
+    Odmow(0, "z węzłami pomocniczymi transformatorów równoległych sieć miałaby " + Nr(Nw) +
+                 " węzłów, a program przyjmuje najwyżej " + Nr(common::kMaksLiczbaWezlow));
   if (linie.empty())
     Odmow(0, "wszystkie gałęzie przypadku są transformatorami, a program wymaga co najmniej jednej linii");
   if (doLinii)
